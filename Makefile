@@ -1,0 +1,43 @@
+# Set-up, build, run and test. `make run` and `make test` are all a new machine needs.
+BUILD_DIR   ?= build
+ASAN_DIR    ?= build-asan
+BUILD_TYPE  ?= RelWithDebInfo
+JOBS        ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+
+.PHONY: deps configure build run test test-main test-asan bench clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/montora-studio
+
+test: test-main test-asan
+
+test-main: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+$(ASAN_DIR)/build.ninja: | deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMONTORA_SANITIZE=ON -DMONTORA_NO_BENCH=ON $(CMAKE_FLAGS)
+
+test-asan: deps $(ASAN_DIR)/build.ninja
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	bash bench/run-all.sh
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

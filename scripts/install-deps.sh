@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package that the build, the tests, the benchmarks and the
+# program need. Quick no-op when everything is present; runs apt-get update only
+# when something is missing.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  libgraphicsmagick++1-dev libjpeg62-turbo-dev libemf2svg-dev libcrypto++-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # run time: fonts the program asks for by name are substituted by these
+  fonts-liberation2 fonts-dejavu
+  # tests and benchmarks: independent encoders/decoders, a virtual display
+  graphicsmagick imagemagick libjpeg-turbo-progs xvfb xauth x11-apps
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

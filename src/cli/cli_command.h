@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <vector>
+
+namespace montora::cli {
+
+// Exit codes of every subcommand.
+enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+struct CliContext {
+    QStringList args; // the words after the command's name
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// A top-level subcommand of `montora`. Each command file registers its own with
+// a static CliCommandRegistration, so adding one touches no other file.
+struct CliCommand {
+    QString name;
+    QString summary; // one line for `montora --help`
+    std::function<int(CliContext&)> run;
+};
+
+class CliCommandRegistry {
+public:
+    static std::vector<CliCommand>& commands();
+    static const CliCommand* find(const QString& name);
+};
+
+struct CliCommandRegistration {
+    explicit CliCommandRegistration(CliCommand command) { CliCommandRegistry::commands().push_back(std::move(command)); }
+};
+
+// Small helpers shared by the commands.
+bool wantsHelp(const QStringList& args);
+// Removes "--name VALUE" from args; returns VALUE (null when absent). Sets `missing`
+// when the option is present without a value.
+QString takeOption(QStringList& args, const QString& name, bool* missing = nullptr);
+bool takeFlag(QStringList& args, const QString& name);
+int usageError(CliContext& context, const QString& message, const QString& usage);
+
+} // namespace montora::cli

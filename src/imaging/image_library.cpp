@@ -1,0 +1,246 @@
+#include "imaging/image_library.h"
+
+#include "imaging/picture_format.h"
+#include "imaging/picture_limits.h"
+
+#include <Magick++.h>
+#include <emf2svg.h>
+
+#include <QFile>
+#include <QImageReader>
+#include <QMutex>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+#include <mutex>
+
+using namespace MagickLib;
+
+namespace montora {
+
+namespace {
+
+std::once_flag g_initOnce;
+
+// libwmf writes diagnostics straight to stdout and stderr; keep them out of our output.
+class QuietStdio {
+public:
+    QuietStdio()
+    {
+        s_mutex.lock();
+        fflush(stdout);
+        fflush(stderr);
+        m_savedOut = dup(STDOUT_FILENO);
+        m_savedErr = dup(STDERR_FILENO);
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+            close(null);
+        }
+    }
+    ~QuietStdio()
+    {
+        fflush(stdout);
+        fflush(stderr);
+        if (m_savedOut >= 0) { dup2(m_savedOut, STDOUT_FILENO); close(m_savedOut); }
+        if (m_savedErr >= 0) { dup2(m_savedErr, STDERR_FILENO); close(m_savedErr); }
+        s_mutex.unlock();
+    }
+
+private:
+    static inline QMutex s_mutex;
+    int m_savedOut = -1;
+    int m_savedErr = -1;
+};
+
+QString describe(const std::exception& error, const QString& name)
+{
+    return QStringLiteral("The image library cannot read \"%1\": %2").arg(name, QString::fromLocal8Bit(error.what()));
+}
+
+void prepareForRead(Magick::Image& image, int code)
+{
+    image.quiet(true);
+    if (code == FormatMetafile)
+        image.density(Magick::Geometry(96, 96));
+    if (const char* name = ImageLibrary::magickName(code); name[0] != '\0')
+        image.magick(name);
+}
+
+QImage toQImage(Magick::Image& image)
+{
+    const int width = int(image.columns());
+    const int height = int(image.rows());
+    QImage result(width, height, QImage::Format_ARGB32);
+    if (result.isNull())
+        return result;
+    // ARGB32 is B,G,R,A in memory; write row by row since QImage rows are aligned.
+    for (int y = 0; y < height; ++y)
+        image.write(0, y, width, 1, "BGRA", Magick::CharPixel, result.scanLine(y));
+    return result;
+}
+
+} // namespace
+
+void ImageLibrary::initialise(const char* programPath)
+{
+    std::call_once(g_initOnce, [programPath] {
+        ExceptionInfo exception;
+        GetExceptionInfo(&exception);
+        InitializeMagickEx(programPath, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+        DestroyExceptionInfo(&exception);
+        SetMagickResourceLimit(WidthResource, PictureLimits::kMaxSide);
+        SetMagickResourceLimit(HeightResource, PictureLimits::kMaxSide);
+        SetMagickResourceLimit(PixelsResource, PictureLimits::kMaxPixels);
+        // Our own checks keep pictures within the limits; let Qt allocate up to them.
+        QImageReader::setAllocationLimit(int(PictureLimits::kMaxPixels * 4 / (1024 * 1024)) + 64);
+    });
+}
+
+const char* ImageLibrary::magickName(int code)
+{
+    switch (code) {
+    case FormatBmp: return "BMP";
+    case FormatGif: return "GIF";
+    case FormatJpeg: return "JPEG";
+    case FormatPng: return "PNG";
+    case FormatIco: return "ICO";
+    case FormatTiff: return "TIFF";
+    case FormatTga: return "TGA";
+    case FormatPcx: return "PCX";
+    case FormatWbmp: return "WBMP";
+    case FormatMetafile: return "WMF";
+    case FormatJp2: return "JP2";
+    case FormatJpc: return "JPC";
+    case FormatPnm: return "PNM";
+    case FormatRas: return "SUN";
+    default: return "";
+    }
+}
+
+Result<QSize> ImageLibrary::ping(const QByteArray& bytes, int code, const QString& name)
+{
+    initialise();
+    if (bytes.isEmpty())
+        return Result<QSize>::error(QStringLiteral("\"%1\" is empty.").arg(name));
+    try {
+        std::optional<QuietStdio> quiet;
+        if (code == FormatMetafile)
+            quiet.emplace();
+        Magick::Image image;
+        prepareForRead(image, code);
+        image.ping(Magick::Blob(bytes.constData(), size_t(bytes.size())));
+        return QSize(int(qMin<size_t>(image.columns(), INT_MAX)), int(qMin<size_t>(image.rows(), INT_MAX)));
+    } catch (const std::exception& error) {
+        return Result<QSize>::error(describe(error, name));
+    }
+}
+
+Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QString& name)
+{
+    initialise();
+    if (bytes.isEmpty())
+        return Result<QImage>::error(QStringLiteral("\"%1\" is empty.").arg(name));
+    // The metafile code also covers EMF, which the image library cannot draw.
+    if (code == FormatMetafile && bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF"))
+        return decodeEmf(bytes, name);
+    MONTORA_TRY_ASSIGN(size, ping(bytes, code, name));
+    MONTORA_TRY(PictureLimits::check(size));
+    try {
+        std::optional<QuietStdio> quiet;
+        if (code == FormatMetafile)
+            quiet.emplace();
+        Magick::Image image;
+        prepareForRead(image, code);
+        image.read(Magick::Blob(bytes.constData(), size_t(bytes.size())));
+        MONTORA_TRY(PictureLimits::check(QSize(int(image.columns()), int(image.rows()))));
+        QImage result = toQImage(image);
+        if (result.isNull())
+            return Result<QImage>::error(QStringLiteral("Not enough memory for \"%1\".").arg(name));
+        return result;
+    } catch (const std::exception& error) {
+        return Result<QImage>::error(describe(error, name));
+    }
+}
+
+Result<QImage> ImageLibrary::decodeFile(const QString& path, int code)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QImage>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+    return decode(file.readAll(), code, path);
+}
+
+Result<QImage> ImageLibrary::decodeEmf(const QByteArray& bytes, const QString& name)
+{
+    generatorOptions options{};
+    char emptyNamespace[] = "";
+    options.nameSpace = emptyNamespace;
+    options.svgDelimiter = true;
+    options.emfplus = true;
+    char* svg = nullptr;
+    size_t svgLength = 0;
+    QByteArray input = bytes; // emf2svg wants a writable buffer
+    const int converted = emf2svg(input.data(), size_t(input.size()), &svg, &svgLength, &options);
+    const QByteArray svgBytes = (converted == 1 && svg) ? QByteArray(svg, qsizetype(svgLength)) : QByteArray();
+    std::free(svg);
+    if (svgBytes.isEmpty())
+        return Result<QImage>::error(QStringLiteral("\"%1\" is not a readable EMF file.").arg(name));
+    QSvgRenderer renderer(svgBytes);
+    if (!renderer.isValid())
+        return Result<QImage>::error(QStringLiteral("\"%1\" is not a readable EMF file.").arg(name));
+    const QSize size = renderer.defaultSize();
+    MONTORA_TRY(PictureLimits::check(size));
+    QImage image(size, QImage::Format_ARGB32);
+    if (image.isNull())
+        return Result<QImage>::error(QStringLiteral("Not enough memory for \"%1\".").arg(name));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return image;
+}
+
+Result<QByteArray> ImageLibrary::encode(const QImage& source, int code, int jpegQuality)
+{
+    if (magickName(code)[0] == '\0' || code == FormatMetafile)
+        return Result<QByteArray>::error(QStringLiteral("The image library cannot write format %1.").arg(code));
+    return encodeAs(source, magickName(code), jpegQuality);
+}
+
+Result<QByteArray> ImageLibrary::encodeAs(const QImage& source, const char* name, int jpegQuality)
+{
+    initialise();
+    if (source.isNull())
+        return Result<QByteArray>::error(QStringLiteral("There is no picture to write."));
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    try {
+        QByteArray packed;
+        packed.reserve(qsizetype(image.width()) * image.height() * 4);
+        for (int y = 0; y < image.height(); ++y)
+            packed.append(reinterpret_cast<const char*>(image.constScanLine(y)), qsizetype(image.width()) * 4);
+        Magick::Image picture;
+        picture.read(image.width(), image.height(), "BGRA", Magick::CharPixel, packed.constData());
+        if (!image.hasAlphaChannel())
+            picture.matte(false);
+        picture.magick(name);
+        if (qstrcmp(name, "TIFF") == 0)
+            picture.compressType(Magick::LZWCompression);
+        if (qstrcmp(name, "JPEG") == 0)
+            picture.quality(size_t(jpegQuality));
+        Magick::Blob blob;
+        picture.write(&blob);
+        return QByteArray(static_cast<const char*>(blob.data()), qsizetype(blob.length()));
+    } catch (const std::exception& error) {
+        return Result<QByteArray>::error(
+            QStringLiteral("The image library cannot write the picture: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+} // namespace montora

@@ -1,0 +1,136 @@
+#include "imaging/picture_decoder.h"
+
+#include "imaging/image_library.h"
+#include "imaging/picture_format.h"
+#include "imaging/picture_limits.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace montora {
+
+namespace {
+
+bool turnsQuarter(QImageIOHandler::Transformations transformation)
+{
+    return transformation & QImageIOHandler::TransformationRotate90;
+}
+
+QSize upright(const QSize& stored, QImageIOHandler::Transformations transformation)
+{
+    return turnsQuarter(transformation) ? stored.transposed() : stored;
+}
+
+// The largest DCT reduction (1/2, 1/4, 1/8) whose result still covers `want`.
+QSize reducedJpegSize(const QSize& stored, const QSize& want)
+{
+    for (int factor : {8, 4, 2}) {
+        const QSize reduced(stored.width() / factor, stored.height() / factor);
+        if (reduced.width() >= want.width() && reduced.height() >= want.height() && !reduced.isEmpty())
+            return reduced;
+    }
+    return QSize();
+}
+
+Status checkReadable(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.exists())
+        return Status::error(QStringLiteral("\"%1\" does not exist.").arg(path));
+    if (!info.isFile() || !info.isReadable())
+        return Status::error(QStringLiteral("\"%1\" cannot be read.").arg(path));
+    if (info.size() == 0)
+        return Status::error(QStringLiteral("\"%1\" is empty.").arg(path));
+    return Status::ok();
+}
+
+bool qtShouldTry(const QString& path) { return !PictureFormat::isMetafile(path); }
+
+Result<DecodedPicture> decodeWithImageLibrary(const QString& path)
+{
+    MONTORA_TRY_ASSIGN(image, ImageLibrary::decodeFile(path, PictureFormat::codeForPath(path)));
+    const QSize size = image.size();
+    return DecodedPicture{std::move(image), DecodePath::ImageLibrary, size};
+}
+
+} // namespace
+
+Result<DecodedPicture> PictureDecoder::decode(const QString& path) { return decodeWith(path, QSize()); }
+
+Result<DecodedPicture> PictureDecoder::decodeReduced(const QString& path, const QSize& atLeast)
+{
+    return decodeWith(path, atLeast);
+}
+
+Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSize& atLeast)
+{
+    MONTORA_TRY(checkReadable(path));
+    if (qtShouldTry(path)) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        if (reader.canRead()) {
+            const QSize stored = reader.size();
+            const auto transformation = reader.transformation();
+            if (stored.isValid())
+                MONTORA_TRY(PictureLimits::check(stored));
+            if (atLeast.isValid() && stored.isValid() && reader.format() == "jpeg") {
+                const QSize reduced = reducedJpegSize(stored, upright(atLeast, transformation));
+                if (reduced.isValid())
+                    reader.setScaledSize(reduced);
+            }
+            QImage image;
+            if (reader.read(&image)) {
+                MONTORA_TRY(PictureLimits::check(image.size()));
+                const QSize full = stored.isValid() ? upright(stored, transformation) : image.size();
+                return DecodedPicture{std::move(image), DecodePath::Qt, full};
+            }
+        }
+    }
+    return decodeWithImageLibrary(path);
+}
+
+Result<QSize> PictureDecoder::size(const QString& path)
+{
+    MONTORA_TRY(checkReadable(path));
+    if (qtShouldTry(path)) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        if (reader.canRead()) {
+            const QSize stored = reader.size();
+            if (stored.isValid()) {
+                MONTORA_TRY(PictureLimits::check(stored));
+                return upright(stored, reader.transformation());
+            }
+            // A reader that cannot tell its size from the header: decode to find out.
+            QImage image;
+            if (reader.read(&image))
+                return image.size();
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QSize>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    const int code = PictureFormat::codeForPath(path);
+    if (PictureFormat::isEmf(path)) {
+        MONTORA_TRY_ASSIGN(image, ImageLibrary::decode(bytes, code, path));
+        return image.size();
+    }
+    MONTORA_TRY_ASSIGN(size, ImageLibrary::ping(bytes, code, path));
+    MONTORA_TRY(PictureLimits::check(size));
+    return size;
+}
+
+Result<DecodePath> PictureDecoder::pathFor(const QString& path)
+{
+    MONTORA_TRY(checkReadable(path));
+    if (qtShouldTry(path)) {
+        QImageReader reader(path);
+        if (reader.canRead())
+            return DecodePath::Qt;
+    }
+    return DecodePath::ImageLibrary;
+}
+
+} // namespace montora

@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include "imaging/image_library.h"
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    montora::ImageLibrary::initialise(argv[0]);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
