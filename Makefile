@@ -5,6 +5,9 @@ BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
+# Lets worktrees in different folders share compiled objects.
+export CCACHE_BASEDIR := $(CURDIR)
+
 
 .PHONY: deps configure build run test test-main test-asan bench clean
 
