@@ -1,0 +1,158 @@
+#pragma once
+
+#include "base/status.h"
+#include "canvas/brush_settings.h"
+#include "canvas/canvas_item.h"
+#include "canvas/canvas_resources.h"
+#include "canvas/edit_history.h"
+#include "canvas/hit_region_list.h"
+#include "canvas/pixel_store.h"
+#include "canvas/view_point.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QTransform>
+
+#include <vector>
+
+namespace montora {
+
+enum class FillMode : std::int32_t { Centre = 0, Tile = 1, Stretch = 2 };
+
+// The collage document and the state that editing it needs: size, background,
+// the items in layer order (index 0 at the bottom), the pixel store, the base hit
+// regions, the edit history, the brush settings, the current effect tint and text
+// style. Operations report the program's messages through their Status; the
+// window shows them.
+class CollageProject {
+public:
+    static constexpr ColorRef kDefaultTint = 0x787878;
+    static constexpr int kDefaultWidth = 1024;
+    static constexpr int kDefaultHeight = 768;
+    static constexpr int kMaxSide = 20000;
+
+    static const QString kSelectPhotoMessage;
+    static const QString kSelectPhotoOrClipartMessage;
+
+    CollageProject() = default;
+
+    // Where library pictures, frames and masks come from; null means none exist.
+    void setResources(CanvasResources* resources) { m_resources = resources; }
+    CanvasResources* resources() const { return m_resources; }
+
+    // Size and background.
+    QSize size() const { return m_size; }
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    // Rounds both down to multiples of 4; refuses sizes outside 4 .. kMaxSide.
+    Status setSize(int width, int height);
+    // The size exactly as a project file holds it (checked, not rounded).
+    Status setStoredSize(int width, int height);
+    const QString& backgroundPath() const { return m_backgroundPath; }
+    // Keeps the path; loads the picture when the file exists and can be read.
+    Status setBackgroundPicture(const QString& path);
+    const QImage& backgroundPicture() const { return m_backgroundPicture; }
+    ColorRef backgroundColour() const { return m_backgroundColour; }
+    void setBackgroundColour(ColorRef colour) { m_backgroundColour = colour & 0xFFFFFF; }
+    std::int32_t fillMode() const { return m_fillMode; }
+    void setFillMode(std::int32_t mode) { m_fillMode = mode; }
+
+    // View state kept for the window.
+    float zoom() const { return m_zoom; }
+    // Resets the scroll position.
+    void setZoom(float zoom);
+    QPoint scroll() const { return m_scroll; }
+    void setScroll(QPoint scroll) { m_scroll = scroll; }
+    ViewPoint viewPoint(QPoint windowPoint) const { return ViewPoint{windowPoint, m_zoom, m_scroll}; }
+    bool previewMode() const { return m_preview; }
+    void setPreviewMode(bool preview) { m_preview = preview; }
+    // The transform the last selection handles were drawn with (hit-testing them).
+    const QTransform& selectionTransform() const { return m_selectionTransform; }
+    void setSelectionTransform(const QTransform& transform) { m_selectionTransform = transform; }
+
+    // Items.
+    int itemCount() const { return int(m_items.size()); }
+    CanvasItem& item(int index) { return m_items[size_t(index)]; }
+    const CanvasItem& item(int index) const { return m_items[size_t(index)]; }
+    std::vector<CanvasItem>& items() { return m_items; }
+    const std::vector<CanvasItem>& items() const { return m_items; }
+    // The lowest index whose selected flag is set, -1 when none.
+    int firstSelectedIndex() const;
+    // The first selected photo, -1 when none.
+    int selectedPhotoIndex() const;
+    void deselectAll();
+    // Appends an item read from a file or made elsewhere and builds its base region.
+    void appendItem(CanvasItem item);
+
+    // Creation operations. Each puts the new item on top and selects it (brush
+    // stamps excepted), builds its base region and marks the collage modified.
+    Status addPhoto(const QString& path, QSize pictureSize, const ViewPoint& at);
+    // Reads the picture's size from its header first.
+    Status addPhoto(const QString& path, const ViewPoint& at);
+    Status addClipart(int libraryId, const ViewPoint& at);
+    // A pixel picture (a month calendar): copied into the pixel store, placed at the
+    // origin; no undo step. Returns the new item's index.
+    Result<int> addPixelPicture(const QImage& pixels);
+    // One stamp of the chosen brush centred on the point, unselected; no undo step.
+    Status addBrushStamp(const ViewPoint& at);
+    Status addText();
+
+    // Operations on the selected photo.
+    Status setFrame(int frameIndex);
+    Status setMask(int maskIndex);
+    Status setCrop(int left, int top, int right, int bottom);
+    // Tuning of every selected photo and clipart; `reset` stores the values disabled.
+    Status setTuning(const ToneSettings& values, bool reset);
+    void setEffectTintColour(ColorRef colour);
+    ColorRef effectTintColour() const { return m_effectTint; }
+    // A library panel's pending request: 0 frame, 1 mask, 2 and 4 clipart at the point.
+    Status applyLibrarySelection(int type, const std::vector<int>& ids, const ViewPoint& mousePoint);
+
+    // Empties items, base regions and history; the pixel store stays.
+    void clear();
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+
+    PixelStore& pixelStore() { return m_pixelStore; }
+    const PixelStore& pixelStore() const { return m_pixelStore; }
+    HitRegionList& hitRegions() { return m_regions; }
+    const HitRegionList& hitRegions() const { return m_regions; }
+    EditHistory& history() { return m_history; }
+    const EditHistory& history() const { return m_history; }
+    // Records the items as they are now as the newest history step.
+    void pushHistory();
+    BrushSettings& brushSettings() { return m_brush; }
+    const BrushSettings& brushSettings() const { return m_brush; }
+    TextItemRecord& textStyle() { return m_textStyle; }
+    const TextItemRecord& textStyle() const { return m_textStyle; }
+
+private:
+    void appendCreated(CanvasItem item, QPainterPath baseRegion);
+    QPainterPath baseRegionOf(const CanvasItem& item) const;
+    Status noPhotoSelected();
+
+    QSize m_size{kDefaultWidth, kDefaultHeight};
+    QString m_backgroundPath;
+    QImage m_backgroundPicture;
+    ColorRef m_backgroundColour = 0xFFFFFF;
+    std::int32_t m_fillMode = 0;
+    std::vector<CanvasItem> m_items;
+    bool m_modified = false;
+
+    float m_zoom = 1.0f;
+    QPoint m_scroll;
+    bool m_preview = false;
+    QTransform m_selectionTransform;
+
+    PixelStore m_pixelStore;
+    HitRegionList m_regions;
+    EditHistory m_history;
+    BrushSettings m_brush;
+    ColorRef m_effectTint = kDefaultTint;
+    TextItemRecord m_textStyle;
+    CanvasResources* m_resources = nullptr;
+};
+
+} // namespace montora

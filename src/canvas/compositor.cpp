@@ -1,0 +1,347 @@
+#include "canvas/compositor.h"
+
+#include "canvas/item_geometry.h"
+#include "canvas/selection_handles.h"
+#include "imaging/picture_limits.h"
+#include "imaging/resampler.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cmath>
+
+namespace montora {
+
+namespace {
+
+QColor colourOf(ColorRef colour)
+{
+    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+}
+
+QString sizeKey(QSize size) { return QString::number(size.width()) + u'x' + QString::number(size.height()); }
+
+QImage scaledSmooth(const QImage& picture, QSize size)
+{
+    if (picture.size() == size)
+        return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+QSize Compositor::surfaceSize(QSize collage, float zoom, QSize client)
+{
+    const QRect rect = collageRect(collage, zoom);
+    return QSize(std::max(rect.width(), client.width()), std::max(rect.height(), client.height()));
+}
+
+QRect Compositor::collageRect(QSize collage, float zoom)
+{
+    return QRect(0, 0, int(std::trunc(collage.width() * zoom)), int(std::trunc(collage.height() * zoom)));
+}
+
+void Compositor::dropCaches()
+{
+    m_cache.clear();
+    m_background = {};
+}
+
+void Compositor::addPictureJob(const QString& key, std::function<QImage()> build, const ToneMatrix& tone,
+                               bool visible, std::vector<ItemPictureCache::Job>& jobs)
+{
+    const QString toneKey = ItemPictureCache::toneKeyOf(tone);
+    ItemPictureCache::Entry* entry = m_cache.use(key);
+    if (entry && entry->toneKey == toneKey)
+        return;
+    // Pictures are built lazily: one out of sight waits until it is scrolled into view.
+    if (!visible)
+        return;
+    jobs.push_back(ItemPictureCache::Job{key, entry ? nullptr : std::move(build), tone, toneKey});
+}
+
+void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& plan,
+                           std::vector<ItemPictureCache::Job>& jobs)
+{
+    const QString path = photo.picturePath();
+    const QFileInfo file(path);
+    plan.fileExists = !path.isEmpty() && file.isFile();
+    plan.tone = ToneMatrix::forItem(photo.opacity, photo.tone);
+    if (photo.frameNumber > 0 && !plan.display.isEmpty()) {
+        const int frameIndex = photo.frameNumber - 1;
+        const QSize display = plan.display;
+        CanvasResources* resources = project.resources();
+        plan.frameKey = QStringLiteral("frame|%1|%2").arg(frameIndex).arg(sizeKey(display));
+        PictureWork& work = m_cache.work();
+        addPictureJob(
+            plan.frameKey,
+            [resources, frameIndex, display, &work] {
+                return resources ? ItemPictureBuilder::frame(resources->framePicture(frameIndex), display, work)
+                                 : QImage();
+            },
+            ToneMatrix(), plan.visible, jobs);
+    }
+    if (!plan.fileExists || plan.display.isEmpty())
+        return;
+    const QSize fullSize = m_cache.pictureSize(path, file.lastModified(), file.size());
+    if (fullSize.isEmpty())
+        return;
+    const CropBox crop = ItemPictureBuilder::clampCrop(
+        CropBox{photo.cropLeft, photo.cropTop, photo.cropRight, photo.cropBottom}, fullSize);
+    photo.cropLeft = crop.left;
+    photo.cropTop = crop.top;
+    photo.cropRight = crop.right;
+    photo.cropBottom = crop.bottom;
+    if (crop.isEmpty())
+        return;
+
+    PhotoPictureRequest request{path, fullSize, crop, plan.display, photo.maskNumber, photo.customMask != 0, {}};
+    std::copy(std::begin(photo.customMaskKey), std::end(photo.customMaskKey), request.maskKey.begin());
+    plan.pictureKey = QStringLiteral("photo|%1|%2|%3|%4,%5,%6,%7|%8|%9")
+                          .arg(path)
+                          .arg(file.lastModified().toMSecsSinceEpoch())
+                          .arg(file.size())
+                          .arg(crop.left)
+                          .arg(crop.top)
+                          .arg(crop.right)
+                          .arg(crop.bottom)
+                          .arg(sizeKey(plan.display))
+                          .arg(photo.maskNumber > 0
+                                   ? QStringLiteral("mask%1/%2/%3")
+                                         .arg(photo.maskNumber)
+                                         .arg(photo.customMask)
+                                         .arg(QString::fromLatin1(
+                                             QByteArray(reinterpret_cast<const char*>(photo.customMaskKey), 16).toHex()))
+                                   : QStringLiteral("nomask"));
+    CanvasResources* resources = project.resources();
+    PictureWork& work = m_cache.work();
+    addPictureJob(
+        plan.pictureKey, [request, resources, &work] { return ItemPictureBuilder::photo(request, resources, work); },
+        plan.tone, plan.visible, jobs);
+}
+
+void Compositor::planClipart(CollageProject& project, const ClipartItem& clipart, ItemPlan& plan,
+                             std::vector<ItemPictureCache::Job>& jobs)
+{
+    plan.tone = ToneMatrix::forItem(clipart.opacity, clipart.tone);
+    if (plan.display.isEmpty())
+        return;
+    const QSize display = plan.display;
+    PictureWork& work = m_cache.work();
+    if (clipart.isPixelPicture()) {
+        const QImage* pixels = project.pixelStore().at(clipart.pictureId);
+        if (!pixels) // a calendar from an earlier session: its pixels were never saved
+            return;
+        const QImage source = *pixels;
+        plan.pictureKey = QStringLiteral("pixels|%1|%2").arg(clipart.pictureId).arg(sizeKey(display));
+        addPictureJob(
+            plan.pictureKey, [source, display, &work] { return ItemPictureBuilder::reduced(source, display, work); },
+            plan.tone, plan.visible, jobs);
+        return;
+    }
+    const int id = clipart.pictureId;
+    const bool tinted = clipart.tinted != 0;
+    const ColorRef tint = clipart.tintColour;
+    CanvasResources* resources = project.resources();
+    plan.pictureKey =
+        QStringLiteral("library|%1|%2|%3|%4").arg(id).arg(tinted ? 1 : 0).arg(tint).arg(sizeKey(display));
+    addPictureJob(
+        plan.pictureKey,
+        [resources, id, tinted, tint, display, &work] {
+            return resources ? ItemPictureBuilder::reduced(resources->libraryPicture(id, tint, tinted), display, work)
+                             : QImage();
+        },
+        plan.tone, plan.visible, jobs);
+}
+
+void Compositor::planBrush(CollageProject& project, const BrushItem& brush, ItemPlan& plan,
+                           std::vector<ItemPictureCache::Job>& jobs)
+{
+    plan.tone = ToneMatrix::forItem(brush.opacity, brush.tone);
+    if (plan.display.isEmpty())
+        return;
+    const BrushSettings& settings = project.brushSettings();
+    QImage source;
+    if (brush.brushIndex >= 0 && brush.brushIndex < int(settings.pictures.size()))
+        source = settings.pictures[size_t(brush.brushIndex)];
+    CanvasResources* resources = project.resources();
+    const int index = brush.brushIndex;
+    const ColorRef colour = brush.colour;
+    const QSize display = plan.display;
+    PictureWork& work = m_cache.work();
+    plan.pictureKey = QStringLiteral("brush|%1|%2|%3").arg(index).arg(colour).arg(sizeKey(display));
+    addPictureJob(
+        plan.pictureKey,
+        [source, resources, index, colour, display, &work] {
+            const QImage picture = !source.isNull() ? source : resources ? resources->brushPicture(index) : QImage();
+            return ItemPictureBuilder::brush(picture, colour, display, work);
+        },
+        plan.tone, plan.visible, jobs);
+}
+
+Compositor::ItemPlan Compositor::planItem(CollageProject& project, CanvasItem& item, float zoom, const QRect& area,
+                                          std::vector<ItemPictureCache::Job>& jobs)
+{
+    ItemPlan plan;
+    plan.display = ItemGeometry::displaySize(item, zoom);
+    plan.world = ItemGeometry::worldTransform(item, zoom);
+    plan.visible = ItemGeometry::surfaceBounds(item, zoom).intersects(area);
+    if (auto* photo = item.asPhoto())
+        planPhoto(project, *photo, plan, jobs);
+    else if (const auto* clipart = item.asClipart())
+        planClipart(project, *clipart, plan, jobs);
+    else if (const auto* brush = item.asBrush())
+        planBrush(project, *brush, plan, jobs);
+    return plan;
+}
+
+void Compositor::compose(CollageProject& project, QImage& surface, const Options& options)
+{
+    if (surface.isNull())
+        return;
+    const float zoom = options.zoom > 0 ? options.zoom : 1.0f;
+    const QRect area = options.area.isEmpty() ? surface.rect() : options.area & surface.rect();
+    const QRect collage = collageRect(project.size(), zoom);
+
+    m_cache.beginPass();
+    std::vector<ItemPictureCache::Job> jobs;
+    std::vector<ItemPlan> plans;
+    plans.reserve(project.items().size());
+    for (CanvasItem& item : project.items())
+        plans.push_back(planItem(project, item, zoom, area, jobs));
+    m_cache.run(jobs);
+
+    QPainter painter(&surface);
+    painter.setClipRect(area);
+    painter.fillRect(area & collage, colourOf(project.backgroundColour()));
+    drawBackground(painter, project, zoom);
+    for (size_t i = 0; i < plans.size(); ++i)
+        drawItem(painter, project, project.item(int(i)), plans[i], zoom, options);
+
+    // Items reaching beyond the collage are covered by the workspace.
+    painter.resetTransform();
+    painter.setOpacity(1.0);
+    QRegion workspace = QRegion(area).subtracted(QRegion(collage));
+    for (const QRect& rect : workspace)
+        painter.fillRect(rect, QColor::fromRgba(kWorkspace));
+    painter.end();
+    m_cache.endPass();
+}
+
+Result<QImage> Compositor::render(CollageProject& project, float zoom)
+{
+    const QRect rect = collageRect(project.size(), zoom > 0 ? zoom : 1.0f);
+    if (rect.isEmpty())
+        return Result<QImage>::error(QStringLiteral("The collage has no pixels at zoom %1.").arg(double(zoom)));
+    MONTORA_TRY(PictureLimits::check(rect.size()));
+    QImage surface(rect.size(), QImage::Format_RGB32);
+    if (surface.isNull())
+        return Result<QImage>::error(
+            QStringLiteral("Not enough memory for a %1 x %2 picture.").arg(rect.width()).arg(rect.height()));
+    compose(project, surface, Options{zoom, QRect(), false});
+    return surface;
+}
+
+void Compositor::drawBackground(QPainter& painter, const CollageProject& project, float zoom)
+{
+    const QImage& picture = project.backgroundPicture();
+    if (picture.isNull())
+        return;
+    const QRect collage = collageRect(project.size(), zoom);
+    const int mode = project.fillMode();
+    QSize size;
+    QPoint at;
+    if (mode == int(FillMode::Centre)) {
+        size = Resampler::fitSize(int(std::trunc(picture.width() * zoom)), int(std::trunc(picture.height() * zoom)),
+                                  collage.width(), collage.height());
+        at = QPoint((collage.width() - size.width()) / 2, (collage.height() - size.height()) / 2);
+    } else if (mode == int(FillMode::Stretch)) {
+        size = collage.size();
+    } else if (mode == int(FillMode::Tile)) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom != 1.0f);
+        painter.setTransform(QTransform::fromScale(zoom, zoom));
+        painter.fillRect(QRectF(0, 0, project.width(), project.height()), QBrush(picture));
+        painter.restore();
+        return;
+    } else {
+        return;
+    }
+    if (size.isEmpty())
+        return;
+    if (m_background.sourceKey != picture.cacheKey() || m_background.size != size) {
+        m_background = {picture.cacheKey(), size, scaledSmooth(picture, size)};
+    }
+    painter.drawImage(at, m_background.picture);
+}
+
+void Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target)
+{
+    ItemPictureCache::Entry* entry = plan.pictureKey.isEmpty() ? nullptr : m_cache.use(plan.pictureKey);
+    if (!entry || entry->drawable.isNull())
+        return;
+    const bool plain = plan.tone.onlyScalesAlpha();
+    painter.setOpacity(plain ? std::clamp(plan.tone.alphaScale(), 0.0f, 1.0f) : 1.0);
+    painter.drawImage(target, entry->drawable, QRectF(entry->drawable.rect()));
+    painter.setOpacity(1.0);
+}
+
+void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan,
+                          float zoom, const Options& options)
+{
+    painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
+    painter.setTransform(plan.world);
+    const QRectF box(0, 0, plan.display.width(), plan.display.height());
+    if (const PhotoItem* photo = item.asPhoto()) {
+        if (plan.visible && plan.fileExists) {
+            if (photo->frameNumber > 0) {
+                const double w = plan.display.width();
+                const double h = plan.display.height();
+                const QRectF window(std::trunc(w * (photo->frameLeft - 0.01)), std::trunc(h * (photo->frameTop - 0.01)),
+                                    std::trunc(w * (photo->frameRight - photo->frameLeft + 0.02)),
+                                    std::trunc(h * (photo->frameBottom - photo->frameTop + 0.02)));
+                drawPicture(painter, plan, window);
+            } else {
+                drawPicture(painter, plan, box);
+            }
+        }
+        ItemPictureCache::Entry* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.use(plan.frameKey);
+        if (plan.visible && frame && !frame->drawable.isNull()) {
+            painter.setOpacity(std::clamp(photo->opacity, 0.0f, 1.0f));
+            painter.drawImage(box, frame->drawable, QRectF(frame->drawable.rect()));
+            painter.setOpacity(1.0);
+        }
+    } else if (TextItemRecord* text = item.asText()) {
+        // SEAM (text engine pending): the text itself is drawn by the text engine.
+        const QRect screen = ItemGeometry::textScreenBox(item, zoom);
+        text->setField<std::int32_t>(text_offsets::kScreenBox, screen.left());
+        text->setField<std::int32_t>(text_offsets::kScreenBox + 4, screen.top());
+        text->setField<std::int32_t>(text_offsets::kScreenBox + 8, screen.left() + screen.width());
+        text->setField<std::int32_t>(text_offsets::kScreenBox + 12, screen.top() + screen.height());
+    } else if (plan.visible) {
+        drawPicture(painter, plan, box);
+    }
+    painter.resetTransform();
+
+    if (item.isSelected() && options.drawHandles && !project.previewMode()) {
+        const QTransform selection = ItemGeometry::selectionTransform(item, zoom);
+        project.setSelectionTransform(selection);
+        painter.setTransform(selection);
+        SelectionHandles::draw(painter, SelectionHandles::layout(ItemGeometry::handleRect(item, zoom)));
+        painter.resetTransform();
+    }
+    updateHitRegion(project, item, zoom);
+}
+
+void Compositor::updateHitRegion(const CollageProject& project, CanvasItem& item, float zoom)
+{
+    const QPainterPath* base = project.hitRegions().at(item.regionIndex());
+    if (!base) {
+        item.runtime().transformedRegion.reset();
+        return;
+    }
+    item.runtime().transformedRegion = ItemGeometry::regionTransform(item, zoom).map(*base);
+}
+
+} // namespace montora

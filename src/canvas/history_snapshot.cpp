@@ -1,0 +1,24 @@
+#include "canvas/history_snapshot.h"
+
+namespace montora {
+
+HistorySnapshot HistorySnapshot::capture(const std::vector<CanvasItem>& items)
+{
+    HistorySnapshot snapshot;
+    snapshot.m_items.reserve(items.size());
+    for (const CanvasItem& item : items) {
+        snapshot.m_items.push_back(item);
+        snapshot.m_items.back().clearRuntime();
+    }
+    return snapshot;
+}
+
+std::vector<CanvasItem> HistorySnapshot::restore() const
+{
+    std::vector<CanvasItem> items = m_items;
+    for (CanvasItem& item : items)
+        item.clearRuntime();
+    return items;
+}
+
+} // namespace montora

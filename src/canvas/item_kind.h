@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace montora {
+
+// Windows COLORREF as stored in records and files: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+
+// The kind code of a canvas item, as stored in project files and history snapshots.
+enum class ItemKind : std::int32_t {
+    Clipart = 0, // library clipart, decoration, or a pixel picture such as a month calendar
+    Brush = 1,
+    Text = 4,
+    Photo = 10,
+};
+
+// The record size of each kind; nullopt for a code no project file may contain.
+std::optional<int> recordSizeOf(std::int32_t kindCode);
+const char* kindName(ItemKind kind);
+
+} // namespace montora

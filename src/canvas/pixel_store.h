@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+namespace montora {
+
+// Pixel pictures placed on the canvas (month calendars). Entries are only ever
+// appended and outlive clearing the collage; every history copy of an item shares
+// its entry. Project files do not carry them, so an index read from a file may
+// name no entry: such an item draws nothing.
+class PixelStore {
+public:
+    // Copies the pixels (as 32-bit ARGB) and returns the new entry's index.
+    int append(const QImage& pixels);
+    // Null when the index names no entry.
+    const QImage* at(int index) const;
+    int size() const { return int(m_entries.size()); }
+
+private:
+    std::vector<QImage> m_entries;
+};
+
+} // namespace montora
