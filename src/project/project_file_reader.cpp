@@ -1,0 +1,106 @@
+#include "project/project_file_reader.h"
+
+#include "base/binary_reader.h"
+#include "base/fixed_text.h"
+#include "canvas/collage_project.h"
+#include "project/project_file_writer.h"
+
+#include <QFile>
+
+namespace montora {
+
+namespace {
+
+// The smallest entry: a kind and the smallest record.
+constexpr qint64 kSmallestEntry = 4 + 100;
+
+Status withContext(const Status& status, const QString& context)
+{
+    return Status::error(context + u' ' + status.message());
+}
+
+} // namespace
+
+Status ProjectFileReader::open(CollageProject& project, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+    BinaryReader in(file);
+    const Status status = read(project, in);
+    if (!status)
+        return Status::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, status.message()));
+    project.setModified(false);
+    return Status::ok();
+}
+
+Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
+{
+    project.clear();
+    project.deselectAll();
+
+    auto width = in.readI32();
+    auto height = in.readI32();
+    if (!width || !height)
+        return withContext(!width ? width.status() : height.status(), QStringLiteral("In the header:"));
+    auto pathField = in.readBytes(ProjectFileWriter::kPathSize);
+    auto colour = pathField ? in.readU32() : Result<std::uint32_t>(pathField.status());
+    auto mode = colour ? in.readI32() : Result<std::int32_t>(colour.status());
+    auto count = mode ? in.readI32() : Result<std::int32_t>(mode.status());
+    if (!count)
+        return withContext(count.status(), QStringLiteral("In the header:"));
+    MONTORA_TRY(project.setStoredSize(*width, *height));
+    project.setBackgroundColour(*colour);
+    project.setFillMode(*mode);
+    // A background that cannot be loaded leaves the collage without one, as a
+    // missing file does.
+    (void)project.setBackgroundPicture(FixedText::decode(*pathField));
+
+    if (*count < 0)
+        return Status::error(QStringLiteral("The item count %1 is negative.").arg(*count));
+    MONTORA_TRY(in.checkFits(*count, kSmallestEntry, "items"));
+    project.items().reserve(size_t(*count));
+    for (int entry = 0; entry < *count; ++entry)
+        MONTORA_TRY(readItem(project, in, entry));
+    return Status::ok();
+}
+
+Status ProjectFileReader::readItem(CollageProject& project, BinaryReader& in, int entry)
+{
+    const QString where = QStringLiteral("In item %1:").arg(entry + 1);
+    auto kind = in.readI32();
+    if (!kind)
+        return withContext(kind.status(), where);
+    const std::optional<int> size = recordSizeOf(*kind);
+    if (!size)
+        return Status::error(QStringLiteral("%1 unknown item kind %2.").arg(where).arg(*kind));
+    auto bytes = in.readBytes(*size);
+    if (!bytes)
+        return withContext(bytes.status(), where);
+    auto item = CanvasItem::fromBytes(*kind, *bytes);
+    if (!item)
+        return withContext(item.status(), where);
+    project.appendItem(std::move(*item));
+
+    const PhotoItem* photo = project.items().back().asPhoto();
+    if (!photo || photo->customMask == 0)
+        return Status::ok();
+    auto maskWidth = in.readI32();
+    auto maskHeight = maskWidth ? in.readI32() : maskWidth;
+    auto length = maskHeight ? in.readI32() : maskHeight;
+    if (!length)
+        return withContext(length.status(), where + QStringLiteral(" its custom mask:"));
+    if (*length < 0)
+        return Status::error(QStringLiteral("%1 its custom mask claims %2 bytes.").arg(where).arg(*length));
+    auto data = in.readBytes(*length);
+    if (!data)
+        return withContext(data.status(), where + QStringLiteral(" its custom mask:"));
+    if (CanvasResources* resources = project.resources()) {
+        MaskKeyBytes key;
+        std::copy(std::begin(photo->customMaskKey), std::end(photo->customMaskKey), key.begin());
+        MONTORA_TRY(resources->addCustomMask(key, CustomMaskBlock{*maskWidth, *maskHeight, *data}));
+    }
+    return Status::ok();
+}
+
+} // namespace montora
