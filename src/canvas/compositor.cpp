@@ -184,6 +184,11 @@ Compositor::ItemPlan Compositor::planItem(CollageProject& project, CanvasItem& i
                                           std::vector<ItemPictureCache::Job>& jobs)
 {
     ItemPlan plan;
+    if (!ItemGeometry::isDrawable(item, zoom)) {
+        plan.drawable = false;
+        plan.visible = false;
+        return plan;
+    }
     plan.display = ItemGeometry::displaySize(item, zoom);
     plan.world = ItemGeometry::worldTransform(item, zoom);
     plan.visible = ItemGeometry::surfaceBounds(item, zoom).intersects(area);
@@ -290,6 +295,10 @@ void Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRec
 void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan,
                           float zoom, const Options& options)
 {
+    if (!plan.drawable) {
+        item.runtime().transformedRegion.reset();
+        return;
+    }
     painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
     painter.setTransform(plan.world);
     const QRectF box(0, 0, plan.display.width(), plan.display.height());

@@ -48,6 +48,7 @@ private:
     struct ItemPlan {
         QSize display;
         QTransform world;
+        bool drawable = true;
         bool visible = false;
         bool fileExists = true;
         QString pictureKey; // empty: nothing to draw from

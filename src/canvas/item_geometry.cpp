@@ -29,6 +29,19 @@ QTransform centredTurn(double halfWidth, double halfHeight, double angle, double
 
 } // namespace
 
+bool ItemGeometry::isDrawable(const CanvasItem& item, float zoom)
+{
+    constexpr double kFarthest = 1e6;
+    const double scale = item.scale();
+    const double angle = item.angle();
+    if (!std::isfinite(scale) || !std::isfinite(angle) || !std::isfinite(double(zoom)))
+        return false;
+    const QSize box = item.boxSize();
+    const QPoint at = item.position();
+    return std::abs(box.width() * scale * zoom) <= kFarthest && std::abs(box.height() * scale * zoom) <= kFarthest
+           && std::abs(at.x() * double(zoom)) <= kFarthest * 10 && std::abs(at.y() * double(zoom)) <= kFarthest * 10;
+}
+
 QSize ItemGeometry::displaySize(const CanvasItem& item, float zoom)
 {
     const QSize box = item.boxSize();

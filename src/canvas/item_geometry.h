@@ -13,6 +13,10 @@ namespace montora {
 // selection handles are drawn in.
 class ItemGeometry {
 public:
+    // False for an item no surface can show: a scale or angle that is not a number,
+    // or a size or position far beyond any picture (only a damaged or forged file
+    // holds such values). Nothing of it is drawn and it cannot be picked.
+    static bool isDrawable(const CanvasItem& item, float zoom);
     // Photos, cliparts and brushes: trunc(box x scale x zoom), each rounded down to a
     // multiple of 4. Text: the measured size (it is drawn through a scale).
     static QSize displaySize(const CanvasItem& item, float zoom);

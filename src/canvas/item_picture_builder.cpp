@@ -118,7 +118,8 @@ QImage ItemPictureBuilder::frame(const QImage& source, QSize display, PictureWor
     if (source.isNull() || display.isEmpty())
         return QImage();
     ++work.frames;
-    if (source.size() == display)
+    // Like every cached picture, a frame is only ever reduced; the draw enlarges it.
+    if (display.width() >= source.width() && display.height() >= source.height())
         return toArgb32(source);
     return toArgb32(source.scaled(display, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

@@ -58,7 +58,7 @@ public:
     // The brush picture with its red, green and blue replaced by the colour (alpha kept),
     // then reduced.
     static QImage brush(const QImage& source, ColorRef colour, QSize display, PictureWork& work);
-    // The frame picture drawn into the whole display size.
+    // The frame picture sized for the display size when that is smaller.
     static QImage frame(const QImage& source, QSize display, PictureWork& work);
     // Alpha of each pixel = 255 - first byte of the mask resampled to the picture's size.
     static void applyMask(QImage& argb32, const QImage& mask);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace montora;
 using montora::test::FakeCanvasResources;
@@ -391,4 +392,22 @@ TEST_F(CompositorTest, HitRegionsFollowTheItemInSurfaceCoordinates)
     EXPECT_NEAR(bounds.center().y(), 356, 2);
     EXPECT_NEAR(bounds.width(), 2 * 300 * 1792.0 / 2100.0, 2);
     EXPECT_NEAR(bounds.height(), 2 * 400 * 1792.0 / 2100.0, 2);
+}
+
+TEST_F(CompositorTest, ItemsWithImpossibleGeometryAreSkipped)
+{
+    ASSERT_TRUE(project.setSize(100, 100).isOk());
+    const QString path = savePicture("r.png", solid(50, 50, Qt::red));
+    resources.frames[0] = solid(10, 10, Qt::magenta);
+    resources.frameWindows[0] = FrameWindow{0.1f, 0.1f, 0.9f, 0.9f};
+    for (float scale : {1e30f, std::numeric_limits<float>::quiet_NaN(), -3.0f, 1e-30f}) {
+        ASSERT_TRUE(project.addPhoto(path, ViewPoint()).isOk());
+        ASSERT_TRUE(project.setFrame(0).isOk());
+        project.items().back().setScale(scale);
+    }
+    project.items().back().setAngle(std::numeric_limits<float>::infinity());
+    const QImage out = render();
+    EXPECT_EQ(out.pixel(50, 50), kWhite);
+    EXPECT_FALSE(project.item(0).runtime().transformedRegion.has_value());
+    EXPECT_FALSE(project.item(1).runtime().transformedRegion.has_value());
 }
