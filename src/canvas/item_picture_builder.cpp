@@ -60,7 +60,9 @@ QImage ItemPictureBuilder::photo(const PhotoPictureRequest& request, CanvasResou
     ++work.decodes;
     if (!decoded || decoded->image.isNull())
         return QImage();
-    const QImage& image = decoded->image;
+    QImage image = std::move(decoded->image);
+    if (image.depth() < 8)
+        image = image.convertToFormat(QImage::Format_ARGB32);
     // The crop is in full-size pixels; the picture may have been decoded smaller.
     const double sx = double(image.width()) / request.fullSize.width();
     const double sy = double(image.height()) / request.fullSize.height();
@@ -70,11 +72,20 @@ QImage ItemPictureBuilder::photo(const PhotoPictureRequest& request, CanvasResou
                                .intersected(image.rect());
     if (cropRect.isEmpty())
         return QImage();
-    QImage picture = cropRect == image.rect() ? toArgb32(image) : toArgb32(image.copy(cropRect));
-    if (request.display.width() < picture.width()) {
-        picture = picture.scaled(request.display, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        picture = toArgb32(picture);
+    // The crop as a view on the decoded pixels: reduced first, converted after, so the
+    // large picture is never copied.
+    const int depth = image.depth() / 8;
+    QImage cropped(image.constBits() + qsizetype(cropRect.top()) * image.bytesPerLine() + cropRect.left() * depth,
+                   cropRect.width(), cropRect.height(), image.bytesPerLine(), image.format());
+    if (image.format() == QImage::Format_Indexed8)
+        cropped.setColorTable(image.colorTable());
+    QImage picture;
+    if (request.display.width() < cropped.width()) {
+        picture = toArgb32(cropped.scaled(request.display, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         ++work.rescales;
+    } else {
+        // A deep copy: the view dies with the decoded picture.
+        picture = cropped.format() == QImage::Format_ARGB32 ? cropped.copy() : cropped.convertToFormat(QImage::Format_ARGB32);
     }
     if (request.maskNumber > 0 && resources) {
         const QImage mask = request.customMask ? resources->customMaskPicture(request.maskKey)
