@@ -2,6 +2,7 @@
 #include "cli/cli_command.h"
 
 #include "canvas/collage_project.h"
+#include "canvas/carried_mask_resources.h"
 #include "canvas/library_resources.h"
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
@@ -149,7 +150,9 @@ int addPhoto(CliContext& context)
 
     const QString projectPath = context.args[0];
     const QString picture = QFileInfo(context.args[1]).absoluteFilePath();
-    LibraryResources resources;
+    // Masks the project carries serve this run only; the data folder is left alone.
+    LibraryResources library;
+    CarriedMaskResources resources(library);
     CollageProject project;
     project.setResources(&resources);
     const Status opened = ProjectFileReader::open(project, projectPath);

@@ -3,6 +3,7 @@
 
 #include "canvas/collage_project.h"
 #include "canvas/compositor.h"
+#include "canvas/carried_mask_resources.h"
 #include "canvas/library_resources.h"
 #include "imaging/picture_saver.h"
 #include "project/project_file_reader.h"
@@ -44,7 +45,9 @@ int render(CliContext& context)
                     << PictureSaver::writableExtensions().join(' ') << ")\n";
         return kFailure;
     }
-    LibraryResources resources;
+    // Masks the project carries serve this run only; the data folder is left alone.
+    LibraryResources library;
+    CarriedMaskResources resources(library);
     CollageProject project;
     project.setResources(&resources);
     const Status opened = ProjectFileReader::open(project, projectPath);

@@ -1,4 +1,9 @@
+#include "canvas/collage_project.h"
+#include "project/project_file_writer.h"
+#include "support/fake_canvas_resources.h"
 #include "support/test_files.h"
+
+#include <QBuffer>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -101,4 +106,43 @@ TEST(ProjectCommand, InfoShowsWhatADamagedFileHeldAndFails)
     EXPECT_EQ(runCli({"add-photo", project, photo}).exitCode, 1);
     EXPECT_EQ(readFileBytes(project).size(), 280 + 2 * 708 + 100); // not overwritten
     EXPECT_EQ(runCli({"info", folder.filePath("none.mcf")}).exitCode, 1);
+}
+
+TEST(ProjectCommand, RenderUsesTheMasksAProjectCarriesWithoutTouchingTheLibrary)
+{
+    QTemporaryDir folder;
+    const QString photo = folder.filePath("red.png");
+    QImage red(200, 100, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(photo));
+    QImage mask(20, 10, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+    QByteArray maskPng;
+    QBuffer buffer(&maskPng);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && mask.save(&buffer, "PNG"));
+
+    montora::test::FakeCanvasResources resources;
+    resources.maskKeys[30] = montora::test::keyOf(3);
+    resources.customMasks.emplace_back(montora::test::keyOf(3), montora::CustomMaskBlock{20, 10, maskPng});
+    montora::CollageProject project;
+    project.setResources(&resources);
+    ASSERT_TRUE(project.setSize(200, 100).isOk());
+    project.setBackgroundColour(0x00FF00);
+    ASSERT_TRUE(project.addPhoto(photo, montora::ViewPoint()).isOk());
+    project.item(0).setScale(1.0f);
+    ASSERT_TRUE(project.setMask(30).isOk());
+    const QString path = folder.filePath("masked.mcf");
+    ASSERT_TRUE(montora::ProjectFileWriter::save(project, path).isOk());
+
+    const QString data = folder.filePath("data");
+    const QString out = folder.filePath("out.png");
+    const ToolRun run = runCli({"--data-dir", data, "render", path, out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QImage picture(out);
+    EXPECT_EQ(picture.pixel(20, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(180, 50), qRgb(0, 255, 0));
+    EXPECT_FALSE(QFile::exists(data + "/cusmask.cfg"));
 }
