@@ -24,7 +24,7 @@ Status LibraryAppender::writeFailed(const QString& what)
 
 Status LibraryAppender::walkExisting()
 {
-    if (m_file.size() == 0) { // created but never written: as good as empty
+    if (m_file.size() < 4) { // created but never given its count: as good as empty
         m_count = 0;
         m_end = 0;
         return Status::ok();

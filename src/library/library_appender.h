@@ -11,11 +11,12 @@ namespace montora {
 // Appends records to one library file so that its count always equals the
 // records it holds: the records are written first, the count last. A file whose
 // counted records are not all there is refused untouched; bytes after the last
-// counted record (an append cut short by a crash) are written over. Until
-// commit() nothing the file's readers see has changed, and rollback() (also run
-// by the destructor) takes the new bytes away again. Files that must stay in
-// step (a thumbnail file and its picture file) use one appender each, begin
-// both, add to both, and commit both.
+// counted record (an append cut short by a crash) are written over, and a file
+// too short to hold its count is taken as empty. Until commit() nothing the
+// file's readers see has changed, and rollback() (also run by the destructor)
+// takes the new bytes away again. Files that must stay in step (a thumbnail file
+// and its picture file) use one appender each, begin both, add to both, and
+// commit both.
 class LibraryAppender {
 public:
     LibraryAppender(QString path, LibraryLayout layout);

@@ -37,6 +37,10 @@ class MaskLibrary {
 public:
     enum class CustomCopy { Rebuilt, NoCustomMasks };
 
+    // What the panel asks before reset() (OK and Cancel, exclamation icon).
+    static inline const QString kResetQuestion =
+        QStringLiteral("Are you sure to replace current mask library\nwith default mask library?");
+
     MaskLibrary();
     explicit MaskLibrary(QString folder);
 

@@ -34,6 +34,8 @@ struct ResourcePackRecord {
 class ResourcePack {
 public:
     static inline const QString kExtension = QStringLiteral("irs");
+    // The open-file dialog's filter for importing a pack.
+    static inline const QString kOpenFilter = QStringLiteral("(*.irs)|*.irs||");
 
     static bool isValidKind(std::int32_t kind) { return kind >= 0 && kind <= 4; }
     // "frame", "mask", "clipart", "decoration", "brush".

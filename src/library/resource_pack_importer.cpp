@@ -115,7 +115,8 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) co
     if (!committed)
         return failed(result, committed.message());
     result.imported = pack.recordsRead();
-    result.refresh = result.imported > 0 || stoppedBy ? refreshFor(kind) : LibraryRefresh::None;
+    const bool changed = result.imported > 0 || stoppedBy.isOk();
+    result.refresh = changed ? refreshFor(kind) : LibraryRefresh::None;
     if (!stoppedBy)
         return failed(result, QStringLiteral("%1 Only %2 of its %3 records were added.")
                                   .arg(stoppedBy.message())

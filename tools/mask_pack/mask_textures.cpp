@@ -141,7 +141,7 @@ Coverage inkBlot(int w, int h)
 {
     SeededRandom random(0x1B10Au);
     const float cx = float(w) / 2, cy = float(h) / 2;
-    const float base = float(std::min(w, h)) * 0.33f;
+    const float base = float(std::min(w, h)) * 0.30f;
     float phase[5], weight[5];
     for (int k = 0; k < 5; ++k) {
         phase[k] = random.between(0.0f, 2.0f * kPi);
@@ -161,7 +161,8 @@ Coverage inkBlot(int w, int h)
     path.closeSubpath();
     for (int drop = 0; drop < 7; ++drop) {
         const float a = random.between(0.0f, 2.0f * kPi);
-        const float distance = base * random.between(1.3f, 1.55f);
+        // Far enough to read as splashes, near enough to stay inside the picture.
+        const float distance = base * random.between(1.2f, 1.38f);
         const float size = base * random.between(0.04f, 0.10f);
         path.addEllipse(QPointF(cx + distance * std::cos(a), cy + distance * std::sin(a)), size, size);
     }
