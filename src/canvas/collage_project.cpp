@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <iterator>
 
 namespace montora {
 
@@ -106,7 +107,92 @@ void CollageProject::appendCreated(CanvasItem item, QPainterPath baseRegion)
     m_modified = true;
 }
 
-void CollageProject::pushHistory() { m_history.push(HistorySnapshot::capture(m_items)); }
+void CollageProject::pushHistory()
+{
+    m_history.push(HistorySnapshot::capture(m_items));
+    if (m_historyListener)
+        m_historyListener();
+}
+
+void CollageProject::restoreSnapshot(int index)
+{
+    const HistorySnapshot* snapshot = m_history.at(index);
+    m_items = snapshot ? snapshot->restore() : std::vector<CanvasItem>();
+    // A crop or frame changes a photo's box after its region was made, so the
+    // region is made again from the box the step recorded.
+    for (const CanvasItem& item : m_items)
+        if (const PhotoItem* photo = item.asPhoto())
+            m_regions.replace(photo->regionIndex,
+                              HitRegionList::rectangle(std::trunc(photo->boxWidth * photo->baseScale),
+                                                       std::trunc(photo->boxHeight * photo->baseScale)));
+}
+
+bool CollageProject::undo()
+{
+    const int index = m_history.currentIndex();
+    if (index < 0)
+        return false;
+    restoreSnapshot(index - 1);
+    m_history.setCurrentIndex(index - 1);
+    m_modified = true;
+    return true;
+}
+
+bool CollageProject::redo()
+{
+    if (!canRedo())
+        return false;
+    const int index = m_history.currentIndex() + 1;
+    restoreSnapshot(index);
+    m_history.setCurrentIndex(index);
+    m_modified = true;
+    return true;
+}
+
+bool CollageProject::moveSelected(int to)
+{
+    const int from = firstSelectedIndex();
+    if (from < 0 || to < 0 || to >= itemCount() || to == from)
+        return false;
+    CanvasItem moved = std::move(m_items[size_t(from)]);
+    m_items.erase(m_items.begin() + from);
+    m_items.insert(m_items.begin() + to, std::move(moved));
+    pushHistory();
+    return true;
+}
+
+bool CollageProject::bringForward() { return moveSelected(firstSelectedIndex() + 1); }
+
+bool CollageProject::sendBackward()
+{
+    const int index = firstSelectedIndex();
+    return index >= 1 && moveSelected(index - 1);
+}
+
+bool CollageProject::bringToFront() { return moveSelected(itemCount() - 1); }
+
+bool CollageProject::sendToBack()
+{
+    return firstSelectedIndex() >= 1 && moveSelected(0);
+}
+
+bool CollageProject::deleteSelected()
+{
+    const int index = firstSelectedIndex();
+    if (index < 0)
+        return false;
+    m_items.erase(m_items.begin() + index);
+    pushHistory();
+    return true;
+}
+
+float CollageProject::zoomFactor(int listIndex)
+{
+    static constexpr float kFactors[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
+    if (listIndex < 0 || listIndex >= int(std::size(kFactors)))
+        return 1.0f;
+    return kFactors[listIndex];
+}
 
 Status CollageProject::addPhoto(const QString& path, QSize pictureSize, const ViewPoint& at)
 {

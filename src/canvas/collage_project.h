@@ -14,6 +14,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <functional>
 #include <vector>
 
 namespace montora {
@@ -121,14 +122,35 @@ public:
     const HitRegionList& hitRegions() const { return m_regions; }
     EditHistory& history() { return m_history; }
     const EditHistory& history() const { return m_history; }
-    // Records the items as they are now as the newest history step.
+    // Records the items as they are now as the newest history step and tells the
+    // history listener (the window refreshes its buttons).
     void pushHistory();
+    void setHistoryListener(std::function<void()> listener) { m_historyListener = std::move(listener); }
+    bool canUndo() const { return m_history.currentIndex() >= 0; }
+    bool canRedo() const { return m_history.currentIndex() < m_history.size() - 1; }
+    // Each returns false when it had nothing to do. Both mark the collage modified.
+    bool undo();
+    bool redo();
+
+    // Layer commands on the selected item; false (and no history step) when the
+    // item cannot move that way. They leave the modified flag alone.
+    bool bringForward();
+    bool sendBackward();
+    bool bringToFront();
+    bool sendToBack();
+    // Removes the first selected item and records the step; false with nothing selected.
+    bool deleteSelected();
+
+    // The zoom list of the main window: 0.25 to 2.0 in quarters; 1.0 for no entry.
+    static float zoomFactor(int listIndex);
     BrushSettings& brushSettings() { return m_brush; }
     const BrushSettings& brushSettings() const { return m_brush; }
     TextItemRecord& textStyle() { return m_textStyle; }
     const TextItemRecord& textStyle() const { return m_textStyle; }
 
 private:
+    void restoreSnapshot(int index);
+    bool moveSelected(int to);
     void appendCreated(CanvasItem item, QPainterPath baseRegion);
     QPainterPath baseRegionOf(const CanvasItem& item) const;
     Status noPhotoSelected();
@@ -153,6 +175,7 @@ private:
     ColorRef m_effectTint = kDefaultTint;
     TextItemRecord m_textStyle;
     CanvasResources* m_resources = nullptr;
+    std::function<void()> m_historyListener;
 };
 
 } // namespace montora

@@ -206,7 +206,8 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     if (surface.isNull())
         return;
     const float zoom = options.zoom > 0 ? options.zoom : 1.0f;
-    const QRect area = options.area.isEmpty() ? surface.rect() : options.area & surface.rect();
+    const QRect covered(options.origin, surface.size());
+    const QRect area = options.area.isEmpty() ? covered : options.area & covered;
     const QRect collage = collageRect(project.size(), zoom);
 
     m_cache.beginPass();
@@ -218,6 +219,9 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     m_cache.run(jobs);
 
     QPainter painter(&surface);
+    // Window and viewport stay apart from the world transforms the items set.
+    painter.setWindow(covered);
+    painter.setViewport(surface.rect());
     painter.setClipRect(area);
     painter.fillRect(area & collage, colourOf(project.backgroundColour()));
     drawBackground(painter, project, zoom);
@@ -225,7 +229,7 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
         drawItem(painter, project, project.item(int(i)), plans[i], zoom, options);
 
     // Items reaching beyond the collage are covered by the workspace.
-    painter.resetTransform();
+    painter.setWorldTransform(QTransform());
     painter.setOpacity(1.0);
     QRegion workspace = QRegion(area).subtracted(QRegion(collage));
     for (const QRect& rect : workspace)
@@ -331,14 +335,14 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
     } else if (plan.visible) {
         drawPicture(painter, plan, box);
     }
-    painter.resetTransform();
+    painter.setWorldTransform(QTransform());
 
     if (item.isSelected() && options.drawHandles && !project.previewMode()) {
         const QTransform selection = ItemGeometry::selectionTransform(item, zoom);
         project.setSelectionTransform(selection);
         painter.setTransform(selection);
         SelectionHandles::draw(painter, SelectionHandles::layout(ItemGeometry::handleRect(item, zoom)));
-        painter.resetTransform();
+        painter.setWorldTransform(QTransform());
     }
     updateHitRegion(project, item, zoom);
 }

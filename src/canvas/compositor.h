@@ -29,6 +29,9 @@ public:
         float zoom = 1.0f;
         QRect area;              // the part of the surface to compose; empty means all of it
         bool drawHandles = true; // off in preview and export
+        // The surface point the picture's top-left pixel shows, so that a window
+        // can keep a picture of only its visible part.
+        QPoint origin;
     };
 
     // max(collage x zoom, client) in each direction, products truncated.

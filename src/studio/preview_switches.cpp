@@ -1,5 +1,6 @@
 #include "studio/preview_switches.h"
 
+#include "canvas/ui/collage_canvas.h"
 #include "controls/c_fac_colour_picker.h"
 #include "controls/c_fac_colour_popup.h"
 #include "platform/ui/qt_prompter.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +22,9 @@ namespace {
 const QString kNewCollage = QStringLiteral("new-collage-dialog");
 const QString kCollageSetting = QStringLiteral("collage-setting-dialog");
 const QString kGallery = QStringLiteral("controls-gallery");
+const QString kCanvasOnly = QStringLiteral("canvas-only");
+// Not for people: the project's item to select, for screenshots.
+const QString kSelect = QStringLiteral("select-item");
 // Not for people: opens the colour pop-up once the dialog shows, for screenshots.
 const QString kOpenPopup = QStringLiteral("open-colour-popup");
 
@@ -102,13 +107,43 @@ int runDialog(const QCommandLineParser& parser, bool setting)
     return 0;
 }
 
+int runCanvasOnly(QApplication& app, const QCommandLineParser& parser)
+{
+    if (parser.positionalArguments().size() != 1) {
+        std::fputs("montora-studio: --canvas-only needs one project file\n", stderr);
+        return 2;
+    }
+    CollageCanvas canvas;
+    canvas.setWindowTitle(QStringLiteral("Montora Studio - ") + parser.positionalArguments().front());
+    canvas.resize(1000, 720);
+    const Status opened = canvas.openProject(parser.positionalArguments().front());
+    if (!opened.isOk()) {
+        std::fprintf(stderr, "montora-studio: %s\n", qPrintable(opened.message()));
+        return 1;
+    }
+    if (parser.isSet(kSelect)) {
+        const int index = parser.value(kSelect).toInt();
+        if (index >= 0 && index < canvas.project().itemCount()) {
+            canvas.project().deselectAll();
+            canvas.project().item(index).setSelected(true);
+        }
+    }
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &canvas);
+    QObject::connect(undo, &QShortcut::activated, &canvas, [&canvas] { canvas.undo(); });
+    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &canvas);
+    QObject::connect(redo, &QShortcut::activated, &canvas, [&canvas] { canvas.redo(); });
+    canvas.show();
+    canvas.recompose();
+    return app.exec();
+}
+
 } // namespace
 
 int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
 {
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
-        !args.contains(QLatin1String("--") + kGallery))
+        !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -118,6 +153,7 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         {kNewCollage, QStringLiteral("Show the \"Create New Collage\" dialog.")},
         {kCollageSetting, QStringLiteral("Show the \"Collage Setting\" dialog.")},
         {kGallery, QStringLiteral("Show the skin buttons, scroll bars and colour picker.")},
+        {kCanvasOnly, QStringLiteral("Show the canvas alone on a project file (Ctrl+Z undo, Ctrl+Y redo).")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
@@ -127,6 +163,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     QCommandLineOption openPopup(kOpenPopup);
     openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(openPopup);
+    QCommandLineOption select(kSelect, QString(), QStringLiteral("index"));
+    select.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(select);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
         return 2;
@@ -135,6 +174,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    if (parser.isSet(kCanvasOnly))
+        return runCanvasOnly(app, parser);
     if (parser.isSet(kGallery)) {
         ControlsGallery gallery;
         gallery.show();

@@ -13,6 +13,8 @@ namespace montora {
 //                              --colour RRGGBB, --picture PATH and
 //                              --mode center|tile|stretch give the current settings
 //   --controls-gallery         skin buttons in their states, scroll bars, a colour picker
+//   --canvas-only PROJECT.mcf  the canvas alone on a project: move, resize, rotate,
+//                              Delete, Ctrl+Z undo and Ctrl+Y redo
 // The dialogs print the answer on standard output and exit 0 on OK, 1 on Cancel.
 // Sets *handled when one of them was given; the return value is the exit code.
 int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled);

@@ -1,0 +1,299 @@
+#include "canvas/ui/collage_canvas.h"
+
+#include "controls/skin_scroll_bar.h"
+#include "project/project_file_reader.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace montora {
+
+namespace {
+
+constexpr int kLineStep = 1;
+constexpr int kPageStep = 100;
+
+QCursor artCursor(const QString& resource, QPoint hotSpot)
+{
+    QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QSvgRenderer(resource).render(&painter);
+    painter.end();
+    return QCursor(QPixmap::fromImage(picture), hotSpot.x(), hotSpot.y());
+}
+
+int scrollRange(int side, float zoom, int client)
+{
+    return std::max(0, int(std::trunc(side * zoom - client + ScrollBarModel::kThickness)));
+}
+
+} // namespace
+
+CollageCanvas::CollageCanvas(QWidget* parent)
+    : QWidget(parent), m_interaction(m_project),
+      m_verticalBar(new SkinScrollBar(Qt::Vertical, this)),
+      m_horizontalBar(new SkinScrollBar(Qt::Horizontal, this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_verticalBar->hide();
+    m_horizontalBar->hide();
+    m_interaction.setRecompose([this] { recompose(); });
+    m_project.setHistoryListener([this] { emit canvasChanged(); });
+    connect(m_verticalBar, &SkinScrollBar::canvasVScroll, this,
+            [this](ScrollAction action, int position) { scrollVertically(action, position); });
+    connect(m_horizontalBar, &SkinScrollBar::canvasHScroll, this,
+            [this](ScrollAction action, int position) { scrollHorizontally(action, position); });
+}
+
+CollageCanvas::~CollageCanvas() { m_project.setHistoryListener({}); }
+
+Status CollageCanvas::openProject(const QString& path)
+{
+    MONTORA_TRY(ProjectFileReader::open(m_project, path));
+    m_compositor.dropCaches();
+    m_project.setScroll(QPoint());
+    recompose();
+    return Status::ok();
+}
+
+void CollageCanvas::setZoom(float zoom)
+{
+    m_project.setZoom(zoom);
+    m_verticalBar->setPosition(0);
+    m_horizontalBar->setPosition(0);
+    recompose();
+}
+
+void CollageCanvas::setPreviewMode(bool preview)
+{
+    m_project.setPreviewMode(preview);
+    recompose();
+}
+
+void CollageCanvas::updateScrollRanges()
+{
+    const float zoom = m_project.zoom();
+    const int vertical = scrollRange(m_project.height(), zoom, height());
+    const int horizontal = scrollRange(m_project.width(), zoom, width());
+    const bool wasShown = m_verticalBar->isVisible() || m_horizontalBar->isVisible();
+    QPoint scroll = m_project.scroll();
+    auto update = [this](SkinScrollBar* bar, int range, int& position) {
+        if (range < 1) {
+            position = 0;
+            bar->setRange(0);
+            bar->hide();
+            return;
+        }
+        bar->setRange(range);
+        if (!m_project.previewMode())
+            bar->show();
+        position = bar->position();
+    };
+    update(m_verticalBar, vertical, scroll.ry());
+    update(m_horizontalBar, horizontal, scroll.rx());
+    if (m_project.previewMode()) {
+        m_verticalBar->hide();
+        m_horizontalBar->hide();
+    }
+    m_project.setScroll(scroll);
+    if (wasShown != (m_verticalBar->isVisible() || m_horizontalBar->isVisible()))
+        layoutScrollBars();
+}
+
+void CollageCanvas::layoutScrollBars()
+{
+    const int right = width();
+    const int bottom = height();
+    const int thickness = kBarThickness;
+    const int belowBar = m_horizontalBar->isVisible() ? thickness : 0;
+    const int besideBar = m_verticalBar->isVisible() ? thickness : 0;
+    m_verticalBar->setGeometry(QRect(QPoint(right - 16, -1), QPoint(right, bottom - belowBar)));
+    m_horizontalBar->setGeometry(QRect(QPoint(-1, bottom - 16), QPoint(right - besideBar, bottom)));
+    // A shrunk view cannot stay scrolled beyond its new range.
+    QPoint scroll = m_project.scroll();
+    scroll.setY(std::clamp(scroll.y(), 0, std::max(0, m_verticalBar->range() - 1)));
+    scroll.setX(std::clamp(scroll.x(), 0, std::max(0, m_horizontalBar->range() - 1)));
+    m_verticalBar->setPosition(scroll.y());
+    m_horizontalBar->setPosition(scroll.x());
+    m_project.setScroll(scroll);
+}
+
+void CollageCanvas::recompose()
+{
+    updateScrollRanges();
+    const QSize client = size();
+    if (client.isEmpty())
+        return;
+    if (m_surface.size() != client)
+        m_surface = QImage(client, QImage::Format_RGB32);
+    m_surface.fill(QColor::fromRgba(Compositor::kWorkspace));
+    const QPoint origin = m_project.scroll();
+    Compositor::Options options;
+    options.zoom = m_project.zoom();
+    options.area = QRect(origin, client);
+    options.drawHandles = !m_project.previewMode();
+    options.origin = origin;
+    m_compositor.compose(m_project, m_surface, options);
+    update();
+}
+
+void CollageCanvas::scrollVertically(ScrollAction action, int position)
+{
+    scroll(m_verticalBar, action, position, true);
+}
+
+void CollageCanvas::scrollHorizontally(ScrollAction action, int position)
+{
+    scroll(m_horizontalBar, action, position, false);
+}
+
+void CollageCanvas::scroll(SkinScrollBar* bar, ScrollAction action, int position, bool vertical)
+{
+    const int range = bar->range();
+    int now = bar->position();
+    switch (action) {
+    case ScrollAction::LineUp: now -= kLineStep; break;
+    case ScrollAction::LineDown: now += kLineStep; break;
+    case ScrollAction::PageUp: now -= kPageStep; break;
+    case ScrollAction::PageDown: now += kPageStep; break;
+    case ScrollAction::ThumbPosition:
+    case ScrollAction::ThumbTrack: now = position; break;
+    case ScrollAction::Top: now = 0; break;
+    case ScrollAction::Bottom: now = range; break;
+    }
+    now = std::clamp(now, 0, std::max(0, range));
+    bar->setPosition(now);
+    QPoint scrolled = m_project.scroll();
+    (vertical ? scrolled.ry() : scrolled.rx()) = now;
+    m_project.setScroll(scrolled);
+    recompose();
+}
+
+void CollageCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_surface.isNull())
+        painter.fillRect(rect(), QColor::fromRgba(Compositor::kWorkspace));
+    else
+        painter.drawImage(0, 0, m_surface);
+}
+
+void CollageCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateScrollRanges();
+    layoutScrollBars();
+    recompose();
+}
+
+void CollageCanvas::apply(const CanvasResponse& response)
+{
+    if (response.cursor)
+        showCursor(*response.cursor);
+    if (response.pickedText)
+        emit textItemPicked(*response.pickedText);
+    if (response.leavePreview)
+        emit canvasLeavePreview();
+    if (response.changed)
+        emit canvasChanged();
+}
+
+void CollageCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    setFocus(Qt::MouseFocusReason);
+    apply(m_interaction.press(event->position().toPoint()));
+}
+
+void CollageCanvas::mouseMoveEvent(QMouseEvent* event) { apply(m_interaction.move(event->position().toPoint())); }
+
+void CollageCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    apply(m_interaction.release());
+}
+
+void CollageCanvas::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void CollageCanvas::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    emit canvasContextMenu();
+}
+
+bool CollageCanvas::event(QEvent* event)
+{
+    // Ahead of shortcuts and focus moves, as the key filter of the window does.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                apply(key == Qt::Key_Delete ? m_interaction.deleteKey() : m_interaction.escapeKey());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CollageCanvas::showCursor(CanvasCursor cursor)
+{
+    static const QCursor brush = artCursor(QStringLiteral(":/canvas/cursor_brush.svg"), QPoint(3, 26));
+    static const QCursor rotate = artCursor(QStringLiteral(":/canvas/cursor_rotate.svg"), QPoint(16, 16));
+    switch (cursor) {
+    case CanvasCursor::Arrow: return setCursor(Qt::ArrowCursor);
+    case CanvasCursor::SizeAll: return setCursor(Qt::SizeAllCursor);
+    case CanvasCursor::SizeDiagonalDown: return setCursor(Qt::SizeFDiagCursor);
+    case CanvasCursor::SizeHorizontal: return setCursor(Qt::SizeHorCursor);
+    case CanvasCursor::SizeDiagonalUp: return setCursor(Qt::SizeBDiagCursor);
+    case CanvasCursor::SizeVertical: return setCursor(Qt::SizeVerCursor);
+    case CanvasCursor::Rotate: return setCursor(rotate);
+    case CanvasCursor::Brush: return setCursor(brush);
+    }
+}
+
+bool CollageCanvas::undo()
+{
+    const bool acted = m_project.undo();
+    if (acted)
+        recompose();
+    return acted;
+}
+
+bool CollageCanvas::redo()
+{
+    const bool acted = m_project.redo();
+    if (acted)
+        recompose();
+    return acted;
+}
+
+bool CollageCanvas::afterLayerCommand(bool acted)
+{
+    if (acted)
+        recompose();
+    return acted;
+}
+
+void CollageCanvas::deleteSelected()
+{
+    m_project.deleteSelected();
+    recompose();
+}
+
+void CollageCanvas::bringForward() { afterLayerCommand(m_project.bringForward()); }
+void CollageCanvas::sendBackward() { afterLayerCommand(m_project.sendBackward()); }
+void CollageCanvas::bringToFront() { afterLayerCommand(m_project.bringToFront()); }
+void CollageCanvas::sendToBack() { afterLayerCommand(m_project.sendToBack()); }
+
+} // namespace montora

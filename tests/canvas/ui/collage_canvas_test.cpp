@@ -1,0 +1,141 @@
+#include "canvas/ui/collage_canvas.h"
+#include "controls/skin_scroll_bar.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace montora;
+
+namespace {
+
+class CollageCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        canvas.resize(400, 300);
+        canvas.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+    }
+
+    int addClipart(QSize size, QPoint at)
+    {
+        ClipartItem clipart = ClipartItem::forLibrary(5, size, at.x(), at.y(), 0);
+        clipart.selected = 0;
+        canvas.project().appendItem(CanvasItem(clipart));
+        canvas.recompose();
+        return canvas.project().itemCount() - 1;
+    }
+
+    CollageCanvas canvas;
+};
+
+TEST_F(CollageCanvasTest, ClickPicksTheTopmostItemAndADragMovesIt)
+{
+    const int below = addClipart(QSize(200, 100), QPoint(0, 0));
+    const int above = addClipart(QSize(200, 100), QPoint(100, 50));
+    QSignalSpy changed(&canvas, &CollageCanvas::canvasChanged);
+
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 75));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(canvas.project().item(above).isSelected());
+    EXPECT_FALSE(canvas.project().item(below).isSelected());
+    EXPECT_TRUE(canvas.hasFocus());
+    QTest::mouseMove(&canvas, QPoint(160, 95));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(160, 95));
+    EXPECT_EQ(canvas.project().item(above).position(), QPoint(110, 70));
+    EXPECT_EQ(changed.count(), 2); // the pushed step
+    EXPECT_TRUE(canvas.project().isModified());
+    // The handles of the moved item are on the picture: the top-left square's fill.
+    EXPECT_EQ(canvas.surface().pixel(106, 66), SelectionHandles::kResizeFill);
+}
+
+TEST_F(CollageCanvasTest, EmptyClickDeselectsAndStillSignals)
+{
+    const int item = addClipart(QSize(100, 100), QPoint(0, 0));
+    canvas.project().item(item).setSelected(true);
+    canvas.recompose();
+    QSignalSpy changed(&canvas, &CollageCanvas::canvasChanged);
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 250));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(canvas.project().firstSelectedIndex(), -1);
+    EXPECT_EQ(canvas.project().history().currentIndex(), -1);
+}
+
+TEST_F(CollageCanvasTest, HandleDragResizesAndDeleteThenUndoBringsItBack)
+{
+    const int item = addClipart(QSize(200, 100), QPoint(0, 0));
+    canvas.project().item(item).setSelected(true);
+    canvas.recompose();
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(204, 104));
+    QTest::mouseMove(&canvas, QPoint(100 + 223, 50));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100 + 223, 50));
+    EXPECT_FLOAT_EQ(canvas.project().item(item).scale(), 223.0f / 111.0f);
+
+    QTest::keyClick(&canvas, Qt::Key_Delete);
+    EXPECT_EQ(canvas.project().itemCount(), 0);
+    EXPECT_TRUE(canvas.undo());
+    ASSERT_EQ(canvas.project().itemCount(), 1);
+    EXPECT_FLOAT_EQ(canvas.project().item(0).scale(), 223.0f / 111.0f);
+    EXPECT_TRUE(canvas.redo());
+    EXPECT_EQ(canvas.project().itemCount(), 0);
+}
+
+TEST_F(CollageCanvasTest, PreviewClicksAndEscapeOnlyAskToLeave)
+{
+    const int item = addClipart(QSize(100, 100), QPoint(0, 0));
+    canvas.setPreviewMode(true);
+    QSignalSpy leave(&canvas, &CollageCanvas::canvasLeavePreview);
+    QSignalSpy changed(&canvas, &CollageCanvas::canvasChanged);
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    QTest::mouseMove(&canvas, QPoint(90, 90));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(90, 90));
+    QTest::keyClick(&canvas, Qt::Key_Escape);
+    EXPECT_EQ(leave.count(), 2);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(canvas.project().item(item).isSelected());
+    EXPECT_EQ(canvas.project().item(item).position(), QPoint(0, 0));
+    EXPECT_FALSE(canvas.verticalBar()->isVisible());
+}
+
+TEST_F(CollageCanvasTest, ScrollBarsFollowTheZoomedCollage)
+{
+    // 1024 x 768 in a 400 x 300 window.
+    canvas.recompose();
+    ASSERT_TRUE(canvas.verticalBar()->isVisible());
+    ASSERT_TRUE(canvas.horizontalBar()->isVisible());
+    EXPECT_EQ(canvas.verticalBar()->range(), 768 - 300 + 17);
+    EXPECT_EQ(canvas.horizontalBar()->range(), 1024 - 400 + 17);
+    EXPECT_EQ(canvas.verticalBar()->geometry(), QRect(QPoint(384, -1), QPoint(400, 300 - 17)));
+
+    const int item = addClipart(QSize(100, 100), QPoint(0, 150));
+    canvas.scrollVertically(ScrollAction::PageDown);
+    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 100));
+    EXPECT_EQ(canvas.verticalBar()->position(), 100);
+    // A window point now lands 100 pixels further down the collage.
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    EXPECT_TRUE(canvas.project().item(item).isSelected());
+    canvas.scrollVertically(ScrollAction::Bottom);
+    EXPECT_EQ(canvas.project().scroll().y(), 768 - 300 + 17);
+    canvas.scrollVertically(ScrollAction::PageDown);
+    EXPECT_EQ(canvas.project().scroll().y(), 768 - 300 + 17);
+    canvas.scrollVertically(ScrollAction::ThumbTrack, 7);
+    EXPECT_EQ(canvas.project().scroll().y(), 7);
+
+    canvas.setZoom(0.25f);
+    EXPECT_FALSE(canvas.verticalBar()->isVisible());
+    EXPECT_FALSE(canvas.horizontalBar()->isVisible());
+    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 0));
+    EXPECT_EQ(canvas.surface().pixel(300, 250), Compositor::kWorkspace);
+}
+
+TEST_F(CollageCanvasTest, ContextMenuIsHandedOn)
+{
+    QSignalSpy menu(&canvas, &CollageCanvas::canvasContextMenu);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10));
+    QApplication::sendEvent(&canvas, &event);
+    EXPECT_EQ(menu.count(), 1);
+}
+
+} // namespace
