@@ -83,7 +83,9 @@ void CollageCanvas::updateScrollRanges()
     const float zoom = m_project.zoom();
     const int vertical = scrollRange(m_project.height(), zoom, height());
     const int horizontal = scrollRange(m_project.width(), zoom, width());
-    const bool wasShown = m_verticalBar->isVisible() || m_horizontalBar->isVisible();
+    // isHidden(), not isVisible(): the bars count before the canvas itself is shown.
+    const bool verticalWas = !m_verticalBar->isHidden();
+    const bool horizontalWas = !m_horizontalBar->isHidden();
     QPoint scroll = m_project.scroll();
     auto update = [this](SkinScrollBar* bar, int range, int& position) {
         if (range < 1) {
@@ -104,7 +106,7 @@ void CollageCanvas::updateScrollRanges()
         m_horizontalBar->hide();
     }
     m_project.setScroll(scroll);
-    if (wasShown != (m_verticalBar->isVisible() || m_horizontalBar->isVisible()))
+    if (verticalWas == m_verticalBar->isHidden() || horizontalWas == m_horizontalBar->isHidden())
         layoutScrollBars();
 }
 
@@ -113,8 +115,8 @@ void CollageCanvas::layoutScrollBars()
     const int right = width();
     const int bottom = height();
     const int thickness = kBarThickness;
-    const int belowBar = m_horizontalBar->isVisible() ? thickness : 0;
-    const int besideBar = m_verticalBar->isVisible() ? thickness : 0;
+    const int belowBar = m_horizontalBar->isHidden() ? 0 : thickness;
+    const int besideBar = m_verticalBar->isHidden() ? 0 : thickness;
     m_verticalBar->setGeometry(QRect(QPoint(right - 16, -1), QPoint(right, bottom - belowBar)));
     m_horizontalBar->setGeometry(QRect(QPoint(-1, bottom - 16), QPoint(right - besideBar, bottom)));
     // A shrunk view cannot stay scrolled beyond its new range.

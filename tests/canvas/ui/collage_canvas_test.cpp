@@ -1,6 +1,9 @@
 #include "canvas/ui/collage_canvas.h"
+#include "canvas/selection_handles.h"
 #include "controls/skin_scroll_bar.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -133,7 +136,7 @@ TEST_F(CollageCanvasTest, ScrollBarsFollowTheZoomedCollage)
 TEST_F(CollageCanvasTest, ContextMenuIsHandedOn)
 {
     QSignalSpy menu(&canvas, &CollageCanvas::canvasContextMenu);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), canvas.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(&canvas, &event);
     EXPECT_EQ(menu.count(), 1);
 }
