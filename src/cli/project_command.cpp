@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 
 #include <cmath>
+#include <optional>
 
 namespace montora::cli {
 
@@ -23,9 +24,13 @@ const char* kNewUsage =
     "The size is rounded down to multiples of 4.";
 const char* kAddPhotoUsage =
     "Usage: montora add-photo PROJECT.mcf PICTURE [--at X,Y] [--scale S] [--angle DEG] [--opacity O]\n"
+    "                         [--mask N] [--frame N] [--tone C,B,S,H,G,K]\n"
     "Adds a photo as the editor does when one is dropped at X,Y (default 0,0) of the collage at zoom 1:\n"
     "on top, selected, scaled so that its width plus height is a third of the collage's.\n"
-    "--scale, --angle and --opacity then set those fields. The project is saved in place.";
+    "--scale, --angle and --opacity then set those fields; --mask and --frame apply mask or frame N of\n"
+    "the data folder's libraries (numbered from 1, as info shows them); --tone sets the tuning from the\n"
+    "six slider positions: contrast 20-400, brightness 0-200, saturation 0-300, hue 0-36000,\n"
+    "gamma 20-400, colour 0-36000 (defaults 100,100,100,18000,100,18000). The project is saved in place.";
 const char* kInfoUsage =
     "Usage: montora info PROJECT.mcf\n"
     "Prints the collage as JSON: size, background and every item in layer order.\n"
@@ -69,6 +74,24 @@ bool parseFloat(const QString& text, float* value)
         return false;
     *value = float(parsed);
     return true;
+}
+
+// Six slider positions within their ranges.
+std::optional<ToneSettings> parseTone(const QString& text)
+{
+    const QStringList parts = text.split(',');
+    if (parts.size() != 6)
+        return std::nullopt;
+    const int low[6] = {20, 0, 0, 0, 20, 0};
+    const int high[6] = {400, 200, 300, 36000, 400, 36000};
+    int value[6];
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        value[i] = parts[i].toInt(&ok);
+        if (!ok || value[i] < low[i] || value[i] > high[i])
+            return std::nullopt;
+    }
+    return ToneSettings::fromSliders(value[0], value[1], value[2], value[3], value[4], value[5], true);
 }
 
 int newProject(CliContext& context)
@@ -132,8 +155,24 @@ int addPhoto(CliContext& context)
     const QString scale = takeOption(context.args, "--scale", &missing);
     const QString angle = takeOption(context.args, "--angle", &missing);
     const QString opacity = takeOption(context.args, "--opacity", &missing);
+    const QString mask = takeOption(context.args, "--mask", &missing);
+    const QString frame = takeOption(context.args, "--frame", &missing);
+    const QString tone = takeOption(context.args, "--tone", &missing);
     if (missing)
         return usageError(context, "an option is missing its value", kAddPhotoUsage);
+    bool ok = true;
+    const int maskNumber = mask.isNull() ? 0 : mask.toInt(&ok);
+    if (!ok || (!mask.isNull() && maskNumber < 1))
+        return usageError(context, "--mask takes a mask number from 1", kAddPhotoUsage);
+    const int frameNumber = frame.isNull() ? 0 : frame.toInt(&ok);
+    if (!ok || (!frame.isNull() && frameNumber < 1))
+        return usageError(context, "--frame takes a frame number from 1", kAddPhotoUsage);
+    std::optional<ToneSettings> toneValues;
+    if (!tone.isNull()) {
+        toneValues = parseTone(tone);
+        if (!toneValues)
+            return usageError(context, "--tone takes six slider positions C,B,S,H,G,K", kAddPhotoUsage);
+    }
     if (context.args.size() != 2)
         return usageError(context, "add-photo needs PROJECT.mcf and PICTURE", kAddPhotoUsage);
     QPoint point;
@@ -168,6 +207,15 @@ int addPhoto(CliContext& context)
         photo.angle = angleValue;
     if (!opacity.isNull())
         photo.opacity = opacityValue;
+    Status applied = Status::ok();
+    if (maskNumber > 0)
+        applied = project.setMask(maskNumber - 1);
+    if (applied && frameNumber > 0)
+        applied = project.setFrame(frameNumber - 1);
+    if (applied && toneValues)
+        applied = project.setTuning(*toneValues, false);
+    if (!applied)
+        return fail(context, projectPath, applied.message());
     const Status saved = ProjectFileWriter::save(project, projectPath);
     return saved ? kSuccess : fail(context, projectPath, saved.message());
 }
