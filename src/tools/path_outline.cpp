@@ -1,0 +1,108 @@
+#include "tools/path_outline.h"
+
+#include <QLineF>
+
+#include <cmath>
+
+namespace montora {
+
+namespace {
+
+constexpr int kMaxSubdivision = 16;
+
+qreal distanceFromChord(const QPointF& p, const QPointF& a, const QPointF& b)
+{
+    const QPointF chord = b - a;
+    const qreal length = std::hypot(chord.x(), chord.y());
+    if (length < 1e-12)
+        return QLineF(a, p).length();
+    return std::abs(chord.x() * (p.y() - a.y()) - chord.y() * (p.x() - a.x())) / length;
+}
+
+void flattenCubic(QPainterPath& out, const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3,
+                  qreal flatness, int depth)
+{
+    if (depth >= kMaxSubdivision
+        || std::max(distanceFromChord(p1, p0, p3), distanceFromChord(p2, p0, p3)) <= flatness) {
+        out.lineTo(p3);
+        return;
+    }
+    // de Casteljau split at t = 0.5.
+    const QPointF a = (p0 + p1) / 2, b = (p1 + p2) / 2, c = (p2 + p3) / 2;
+    const QPointF d = (a + b) / 2, e = (b + c) / 2;
+    const QPointF mid = (d + e) / 2;
+    flattenCubic(out, p0, a, d, mid, flatness, depth + 1);
+    flattenCubic(out, mid, e, c, p3, flatness, depth + 1);
+}
+
+} // namespace
+
+QPainterPath PathOutline::flattened(const QPainterPath& path, qreal flatness)
+{
+    QPainterPath out;
+    out.setFillRule(path.fillRule());
+    const qreal tolerance = std::max(flatness, 1e-3);
+    QPointF current;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            out.moveTo(e);
+            current = e;
+            break;
+        case QPainterPath::LineToElement:
+            out.lineTo(e);
+            current = e;
+            break;
+        case QPainterPath::CurveToElement: {
+            if (i + 2 >= path.elementCount())
+                return out; // a curve needs two more points; a malformed tail is dropped
+            const QPointF c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
+            flattenCubic(out, current, e, c2, end, tolerance, 0);
+            current = end;
+            i += 2;
+            break;
+        }
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+    }
+    return out;
+}
+
+QPainterPath PathOutline::windingOutline(const QPainterPath& path, qreal flatness)
+{
+    QPainterPath flat = flattened(path, flatness);
+    flat.setFillRule(Qt::WindingFill);
+    return flat.simplified();
+}
+
+std::vector<PathOutline::PathPoint> PathOutline::points(const QPainterPath& path)
+{
+    std::vector<PathPoint> result;
+    result.reserve(size_t(path.elementCount()));
+    size_t figureStart = 0;
+    auto endFigure = [&] {
+        if (result.size() - figureStart < 2)
+            return;
+        // A figure that comes back to its start is closed: the edge back is implied.
+        if (result.back().point == result[figureStart].point) {
+            result.pop_back();
+            result.back().type |= CloseFlag;
+        }
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type == QPainterPath::MoveToElement) {
+            endFigure();
+            figureStart = result.size();
+            result.push_back({e, Start});
+        } else {
+            result.push_back({e, e.type == QPainterPath::LineToElement ? std::uint8_t(Line) : std::uint8_t(Bezier)});
+        }
+    }
+    endFigure();
+    return result;
+}
+
+} // namespace montora

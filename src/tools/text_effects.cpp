@@ -1,0 +1,263 @@
+#include "tools/text_effects.h"
+
+#include "imaging/hatch_brush.h"
+#include "tools/path_outline.h"
+#include "tools/styled_text.h"
+#include "tools/text_fonts.h"
+#include "tools/text_lines.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace montora {
+
+namespace {
+
+constexpr qreal kFlatness = 0.25;
+const QColor kGreyOutline(0xA8, 0xA8, 0xA8);
+const QColor kFallbackTop(0xD2, 0x69, 0x1E);
+const QColor kFallbackBottom(0xFA, 0xEB, 0xD7);
+
+void setQualityHints(QPainter& painter)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+int pathEmPixels(const FontRecord& font, PathTextSize size)
+{
+    const qint64 numerator = size == PathTextSize::Gallery ? 18 : 15;
+    return int(std::clamp<qint64>(qint64(font.lfHeight) * numerator / 20, 1, TextFonts::kMaxEmPixels));
+}
+
+// Pens as the original drawing library makes them: flat ends, mitred corners.
+QPen outlinePen(const QColor& colour, qreal width)
+{
+    QPen pen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setMiterLimit(10.0);
+    return pen;
+}
+
+} // namespace
+
+TextEffects::TextEffects(QPainter& painter, const QString& text, const FontRecord& font, const QRectF& box,
+                         ColorRef colour1, ColorRef colour2, int alpha, PathTextSize size)
+    : m_painter(painter),
+      m_lines(TextLines::split(text)),
+      m_font(font),
+      m_box(box),
+      m_colour1(colourWithAlpha(colour1, alpha)),
+      m_colour2(colourWithAlpha(colour2, alpha)),
+      m_plainFont(TextFonts::plainFont(font)),
+      m_pathFont(TextFonts::pathFont(font.faceName(), pathEmPixels(font, size)))
+{
+    // The grey outline of effect 2 fades with the item too, so a fully transparent
+    // item is invisible whatever its effect.
+    m_grey = kGreyOutline;
+    m_grey.setAlpha(alpha);
+}
+
+void TextEffects::draw(int style)
+{
+    setQualityHints(m_painter);
+    switch (style) {
+    case 0:
+        return drawStyle0();
+    case 1:
+        return drawStyle1();
+    case 2:
+        return drawStyle2();
+    case 3:
+        return drawStyle3();
+    case 4:
+        return drawStyle4();
+    case 5:
+        return drawStyle5();
+    case 6:
+        return drawStyle6();
+    case 7:
+        return drawStyle7();
+    default:
+        return drawFallback();
+    }
+}
+
+// --- the effects -------------------------------------------------------------------------
+
+void TextEffects::drawStyle0()
+{
+    drawSoftCopy(0.25, 0.75, [this](QPainter& p) { drawPlainText(p, QPen(m_colour2)); });
+    drawPlainText(m_painter, QPen(QBrush(verticalGradient(m_colour1, m_colour2)), 1.0));
+}
+
+void TextEffects::drawStyle1()
+{
+    drawSoftCopy(0.25, 0.75, [this](QPainter& p) { drawPlainText(p, QPen(m_colour1)); });
+    // Triangular blend: colour 1 at top and bottom, colour 2 at 60 percent of the height.
+    QLinearGradient gradient = verticalGradient(m_colour1, m_colour1);
+    gradient.setColorAt(0.6, m_colour2);
+    drawPlainText(m_painter, QPen(QBrush(gradient), 1.0));
+}
+
+void TextEffects::drawStyle2()
+{
+    const QPainterPath path = pathText();
+    m_painter.fillPath(path, HatchBrush::brush(HatchStyle::DottedGrid, m_colour2, m_colour1,
+                                                m_painter.combinedTransform()));
+    m_painter.strokePath(PathOutline::flattened(path, kFlatness), outlinePen(m_grey, 1.0));
+}
+
+void TextEffects::drawStyle3()
+{
+    m_painter.fillPath(pathText(), HatchBrush::brush(HatchStyle::Percent05, m_colour2, m_colour1,
+                                                      m_painter.combinedTransform()));
+}
+
+void TextEffects::drawStyle4()
+{
+    const QPainterPath path = pathText();
+    drawSoftCopy(0.125, 0, [&](QPainter& p) { p.fillPath(path, m_colour1); });
+    QLinearGradient gradient = verticalGradient(m_colour1, m_colour2);
+    gradient.setColorAt(0.5, QColor::fromRgbF((m_colour1.redF() + m_colour2.redF()) / 2,
+                                              (m_colour1.greenF() + m_colour2.greenF()) / 2,
+                                              (m_colour1.blueF() + m_colour2.blueF()) / 2, m_colour1.alphaF()));
+    m_painter.fillPath(path, gradient);
+    drawBevelEdges(PathOutline::windingOutline(path, kFlatness));
+}
+
+void TextEffects::drawStyle5()
+{
+    const QPainterPath outline = PathOutline::windingOutline(pathText(), kFlatness);
+    m_painter.fillPath(outline, HatchBrush::brush(HatchStyle::Weave, m_colour2, m_colour1,
+                                                   m_painter.combinedTransform()));
+    m_painter.strokePath(outline, outlinePen(m_colour1, 2.0));
+}
+
+void TextEffects::drawStyle6()
+{
+    const QPainterPath path = pathText();
+    drawSoftCopy(0.125, 0, [&](QPainter& p) { p.fillPath(path, m_colour2); });
+    m_painter.fillPath(path, m_colour2);
+    m_painter.strokePath(PathOutline::windingOutline(path, kFlatness), outlinePen(m_colour1, 2.0));
+}
+
+void TextEffects::drawStyle7()
+{
+    const QPainterPath path = pathText();
+    drawSoftCopy(0.5, 0, [&](QPainter& p) {
+        p.fillPath(path, m_colour1);
+        p.strokePath(path, outlinePen(m_colour2, 2.0));
+    });
+}
+
+void TextEffects::drawFallback()
+{
+    drawPlainText(m_painter, QPen(QBrush(verticalGradient(kFallbackTop, kFallbackBottom)), 1.0));
+}
+
+// --- building blocks ---------------------------------------------------------------------
+
+QPainterPath TextEffects::pathText() const
+{
+    QPainterPath path = TextLines::path(m_pathFont, m_lines, m_box.topLeft());
+    // Glyphs of variable fonts are made of overlapping contours; the winding rule keeps
+    // their overlaps filled.
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
+
+void TextEffects::drawPlainText(QPainter& painter, const QPen& pen) const
+{
+    painter.setPen(pen);
+    TextLines::draw(painter, m_plainFont, m_lines, m_box.topLeft());
+}
+
+QLinearGradient TextEffects::verticalGradient(const QColor& top, const QColor& bottom) const
+{
+    QLinearGradient gradient(m_box.left(), m_box.top(), m_box.left(), m_box.bottom());
+    gradient.setSpread(QGradient::RepeatSpread);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return gradient;
+}
+
+// Walks the outline's points: edges heading right, or else down, get colour 1 and the
+// others colour 2, so the letters look lit from one side. A figure's closing edge is
+// not part of the walk.
+void TextEffects::drawBevelEdges(const QPainterPath& outline)
+{
+    const QPen pen1 = outlinePen(m_colour1, 0.5);
+    const QPen pen2 = outlinePen(m_colour2, 0.5);
+    QPointF start;
+    QPointF current;
+    for (const PathOutline::PathPoint& p : PathOutline::points(outline)) {
+        switch (p.type) {
+        case PathOutline::Start:
+            start = current = p.point;
+            continue;
+        case PathOutline::CloseFlag:
+            m_painter.setPen(pen1);
+            m_painter.drawLine(QLineF(p.point, start));
+            continue;
+        case 0x03:
+        case 0x07:
+        case 0x20:
+            continue;
+        default:
+            break;
+        }
+        const bool lit = p.point.x() > current.x() || p.point.y() > current.y();
+        m_painter.setPen(lit ? pen1 : pen2);
+        m_painter.drawLine(QLineF(current, p.point));
+        current = p.point;
+    }
+}
+
+QRectF TextEffects::visibleBoxArea() const
+{
+    const QPaintDevice* device = m_painter.device();
+    bool invertible = false;
+    const QTransform toBox = m_painter.combinedTransform().inverted(&invertible);
+    if (!device || device->width() <= 0 || device->height() <= 0 || !invertible)
+        return QRectF(m_box.topLeft(), QSizeF(1e9, 1e9));
+    QRectF visible(0, 0, device->width(), device->height());
+    if (m_painter.hasClipping())
+        visible &= m_painter.combinedTransform().mapRect(m_painter.clipBoundingRect());
+    return toBox.mapRect(visible);
+}
+
+void TextEffects::drawSoftCopy(qreal k, qreal d, const Content& content)
+{
+    // The picture has the box's size in pixels; only the part whose enlargement can
+    // reach the visible area is made (and never more than kMaxSoftCopyPixels).
+    const QRect picture(0, 0, int(std::ceil(m_box.width())), int(std::ceil(m_box.height())));
+    const QRectF visible = visibleBoxArea().translated(-m_box.topLeft());
+    const QRectF wanted(visible.x() * k, visible.y() * k, visible.width() * k, visible.height() * k);
+    if (!std::isfinite(wanted.x()) || !std::isfinite(wanted.y()) || !std::isfinite(wanted.width())
+        || !std::isfinite(wanted.height()))
+        return;
+    const QRectF limit(picture);
+    const QRect part = (wanted.adjusted(-2, -2, 2, 2) & limit).toAlignedRect() & picture;
+    if (part.isEmpty() || qint64(part.width()) * part.height() > kMaxSoftCopyPixels)
+        return;
+
+    QImage image(part.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        setQualityHints(p);
+        p.translate(-part.topLeft());
+        // Box point q lands at k * q + (d, 0) in the picture.
+        p.translate(d, 0);
+        p.scale(k, k);
+        p.translate(-m_box.topLeft());
+        content(p);
+    }
+    const QRectF target(m_box.left() + part.x() / k, m_box.top() + part.y() / k, part.width() / k,
+                        part.height() / k);
+    m_painter.drawImage(target, image);
+}
+
+} // namespace montora
