@@ -1,5 +1,6 @@
 #include "tools/text_effects.h"
 
+#include "imaging/cubic_resampler.h"
 #include "imaging/hatch_brush.h"
 #include "tools/path_outline.h"
 #include "tools/styled_text.h"
@@ -215,6 +216,23 @@ void TextEffects::drawBevelEdges(const QPainterPath& outline)
     }
 }
 
+// The picture enlarged close to the size it will have on the device, smoothly: the
+// painter's own filtering is bilinear and would show the small picture's pixels as
+// diamonds, where a bicubic enlargement gives the soft blur intended.
+QImage TextEffects::enlarged(const QImage& image, qreal factor)
+{
+    if (!(factor > 1.5))
+        return image;
+    const qreal pixels = qreal(image.width()) * image.height() * factor * factor;
+    if (pixels > qreal(kMaxSoftCopyPixels))
+        factor = std::sqrt(qreal(kMaxSoftCopyPixels) / (qreal(image.width()) * image.height()));
+    if (!(factor > 1.5))
+        return image;
+    const QSize size(int(std::ceil(image.width() * factor)), int(std::ceil(image.height() * factor)));
+    QImage result = CubicResampler::resize(image, size);
+    return result.isNull() ? image : result;
+}
+
 QRectF TextEffects::visibleBoxArea() const
 {
     const QPaintDevice* device = m_painter.device();
@@ -257,7 +275,7 @@ void TextEffects::drawSoftCopy(qreal k, qreal d, const Content& content)
     }
     const QRectF target(m_box.left() + part.x() / k, m_box.top() + part.y() / k, part.width() / k,
                         part.height() / k);
-    m_painter.drawImage(target, image);
+    m_painter.drawImage(target, enlarged(image, std::sqrt(std::abs(m_painter.combinedTransform().determinant())) / k));
 }
 
 } // namespace montora

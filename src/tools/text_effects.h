@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPen>
 #include <QPainterPath>
 #include <QRectF>
@@ -47,6 +48,7 @@ private:
     // right by d picture pixels, then drawn back enlarged by 1 / k: a blurred copy.
     void drawSoftCopy(qreal k, qreal d, const Content& content);
     QRectF visibleBoxArea() const;
+    static QImage enlarged(const QImage& image, qreal factor);
 
     QPainterPath pathText() const;
     void drawPlainText(QPainter& painter, const QPen& pen) const;
