@@ -40,17 +40,12 @@ std::vector<Taps> tapsFor(int sourceLength, int length)
     return taps;
 }
 
-// One premultiplied pixel as four floats, in memory order of the channels of a QRgb.
-using Pixel = std::array<float, 4>;
-
-Pixel unpack(QRgb p) { return {float(qBlue(p)), float(qGreen(p)), float(qRed(p)), float(qAlpha(p))}; }
-
-QRgb pack(const Pixel& p)
+QRgb pack(const float* p)
 {
     // Premultiplied: a colour channel may not exceed alpha, and Catmull-Rom overshoots.
-    const auto channel = [](float v, float high) { return int(std::clamp(std::lround(v), 0L, long(high))); };
-    const int a = channel(p[3], 255.0f);
-    return qRgba(channel(p[2], float(a)), channel(p[1], float(a)), channel(p[0], float(a)), a);
+    const float a = std::clamp(p[3], 0.0f, 255.0f);
+    const auto channel = [a](float v) { return int(std::clamp(v, 0.0f, a) + 0.5f); };
+    return qRgba(channel(p[0]), channel(p[1]), channel(p[2]), int(a + 0.5f));
 }
 
 } // namespace
@@ -61,39 +56,49 @@ QImage CubicResampler::resize(const QImage& image, const QSize& size)
         return QImage();
     const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int sw = source.width(), sh = source.height();
+    const size_t width = size_t(size.width());
     const std::vector<Taps> across = tapsFor(sw, size.width());
     const std::vector<Taps> down = tapsFor(sh, size.height());
 
-    // Rows first into a float buffer of width x source height, then columns.
-    std::vector<Pixel> rows(size_t(size.width()) * size_t(sh));
+    // Rows first, into floats (red, green, blue, alpha) of width x source height.
+    std::vector<float> rows(width * size_t(sh) * 4);
+    std::vector<float> line(size_t(sw) * 4);
     for (int y = 0; y < sh; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const Taps& t = across[size_t(x)];
-            Pixel sum{};
+        const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < sw; ++x) {
+            float* p = &line[size_t(x) * 4];
+            p[0] = float(qRed(pixels[x]));
+            p[1] = float(qGreen(pixels[x]));
+            p[2] = float(qBlue(pixels[x]));
+            p[3] = float(qAlpha(pixels[x]));
+        }
+        float* out = &rows[size_t(y) * width * 4];
+        for (size_t x = 0; x < width; ++x) {
+            const Taps& t = across[x];
             for (size_t k = 0; k < 4; ++k) {
-                const Pixel p = unpack(line[t.index[k]]);
+                const float* p = &line[size_t(t.index[k]) * 4];
                 for (size_t c = 0; c < 4; ++c)
-                    sum[c] += p[c] * t.weight[k];
+                    out[x * 4 + c] += p[c] * t.weight[k];
             }
-            rows[size_t(y) * size_t(size.width()) + size_t(x)] = sum;
         }
     }
+    // Then columns: each output row is a weighted sum of four of those rows.
     QImage result(size, QImage::Format_ARGB32_Premultiplied);
     if (result.isNull())
         return result;
+    std::vector<float> sum(width * 4);
     for (int y = 0; y < size.height(); ++y) {
         const Taps& t = down[size_t(y)];
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            Pixel sum{};
-            for (size_t k = 0; k < 4; ++k) {
-                const Pixel& p = rows[size_t(t.index[k]) * size_t(size.width()) + size_t(x)];
-                for (size_t c = 0; c < 4; ++c)
-                    sum[c] += p[c] * t.weight[k];
-            }
-            line[x] = pack(sum);
+        std::fill(sum.begin(), sum.end(), 0.0f);
+        for (size_t k = 0; k < 4; ++k) {
+            const float* row = &rows[size_t(t.index[k]) * width * 4];
+            const float w = t.weight[k];
+            for (size_t i = 0; i < width * 4; ++i)
+                sum[i] += row[i] * w;
         }
+        auto* pixels = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (size_t x = 0; x < width; ++x)
+            pixels[x] = pack(&sum[x * 4]);
     }
     return result;
 }

@@ -2,7 +2,10 @@
 
 #include <QLineF>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
 
 namespace montora {
 
@@ -75,6 +78,58 @@ QPainterPath PathOutline::windingOutline(const QPainterPath& path, qreal flatnes
     QPainterPath flat = flattened(path, flatness);
     flat.setFillRule(Qt::WindingFill);
     return flat.simplified();
+}
+
+std::vector<QPainterPath> PathOutline::separated(const QPainterPath& path, qreal gap)
+{
+    // Split into figures.
+    std::vector<QPainterPath> figures;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type == QPainterPath::MoveToElement || figures.empty()) {
+            figures.emplace_back();
+            figures.back().setFillRule(path.fillRule());
+            figures.back().moveTo(e);
+        } else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
+            figures.back().cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        } else if (e.type == QPainterPath::LineToElement) {
+            figures.back().lineTo(e);
+        }
+    }
+    // Union of figures whose bounds come within `gap`, swept from left to right.
+    std::vector<QRectF> bounds;
+    bounds.reserve(figures.size());
+    for (const QPainterPath& figure : figures)
+        bounds.push_back(figure.controlPointRect().adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2));
+    std::vector<size_t> parent(figures.size());
+    std::iota(parent.begin(), parent.end(), size_t(0));
+    const auto root = [&](size_t i) {
+        while (parent[i] != i)
+            i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    std::vector<size_t> byLeft(figures.size());
+    std::iota(byLeft.begin(), byLeft.end(), size_t(0));
+    std::sort(byLeft.begin(), byLeft.end(), [&](size_t a, size_t b) { return bounds[a].left() < bounds[b].left(); });
+    for (size_t a = 0; a < byLeft.size(); ++a)
+        for (size_t b = a + 1; b < byLeft.size() && bounds[byLeft[b]].left() <= bounds[byLeft[a]].right(); ++b)
+            if (bounds[byLeft[a]].top() <= bounds[byLeft[b]].bottom()
+                && bounds[byLeft[b]].top() <= bounds[byLeft[a]].bottom())
+                parent[root(byLeft[a])] = root(byLeft[b]);
+
+    std::vector<QPainterPath> groups;
+    std::vector<size_t> groupOfRoot(figures.size(), SIZE_MAX);
+    for (size_t i = 0; i < figures.size(); ++i) {
+        size_t& group = groupOfRoot[root(i)];
+        if (group == SIZE_MAX) {
+            group = groups.size();
+            groups.emplace_back();
+            groups.back().setFillRule(path.fillRule());
+        }
+        groups[group].addPath(figures[i]);
+    }
+    return groups;
 }
 
 std::vector<PathOutline::PathPoint> PathOutline::points(const QPainterPath& path)

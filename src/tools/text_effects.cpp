@@ -104,52 +104,47 @@ void TextEffects::drawStyle1()
 
 void TextEffects::drawStyle2()
 {
-    const QPainterPath path = pathText();
-    m_painter.fillPath(path, HatchBrush::brush(HatchStyle::DottedGrid, m_colour2, m_colour1,
-                                                m_painter.combinedTransform()));
-    m_painter.strokePath(PathOutline::flattened(path, kFlatness), outlinePen(m_grey, 1.0));
+    const Groups groups = pathGroups(m_painter);
+    fillEach(m_painter, groups, hatch(HatchStyle::DottedGrid));
+    strokeEach(m_painter, flattenedEach(groups), outlinePen(m_grey, 1.0));
 }
 
 void TextEffects::drawStyle3()
 {
-    m_painter.fillPath(pathText(), HatchBrush::brush(HatchStyle::Percent05, m_colour2, m_colour1,
-                                                      m_painter.combinedTransform()));
+    fillEach(m_painter, pathGroups(m_painter), hatch(HatchStyle::Percent05));
 }
 
 void TextEffects::drawStyle4()
 {
-    const QPainterPath path = pathText();
-    drawSoftCopy(0.125, 0, [&](QPainter& p) { p.fillPath(path, m_colour1); });
-    QLinearGradient gradient = verticalGradient(m_colour1, m_colour2);
-    gradient.setColorAt(0.5, QColor::fromRgbF((m_colour1.redF() + m_colour2.redF()) / 2,
-                                              (m_colour1.greenF() + m_colour2.greenF()) / 2,
-                                              (m_colour1.blueF() + m_colour2.blueF()) / 2, m_colour1.alphaF()));
-    m_painter.fillPath(path, gradient);
-    drawBevelEdges(PathOutline::windingOutline(path, kFlatness));
+    drawSoftCopy(0.125, 0, [&](QPainter& p) { fillEach(p, pathGroups(p), m_colour1); });
+    // Blend factors 0, 0.5, 1 at positions 0, 0.5, 1: an even blend.
+    const Groups groups = pathGroups(m_painter);
+    fillEach(m_painter, groups, verticalGradient(m_colour1, m_colour2));
+    for (const QPainterPath& outline : outlinesOf(groups))
+        drawBevelEdges(outline);
 }
 
 void TextEffects::drawStyle5()
 {
-    const QPainterPath outline = PathOutline::windingOutline(pathText(), kFlatness);
-    m_painter.fillPath(outline, HatchBrush::brush(HatchStyle::Weave, m_colour2, m_colour1,
-                                                   m_painter.combinedTransform()));
-    m_painter.strokePath(outline, outlinePen(m_colour1, 2.0));
+    const Groups outlines = outlinesOf(pathGroups(m_painter));
+    fillEach(m_painter, outlines, hatch(HatchStyle::Weave));
+    strokeEach(m_painter, outlines, outlinePen(m_colour1, 2.0));
 }
 
 void TextEffects::drawStyle6()
 {
-    const QPainterPath path = pathText();
-    drawSoftCopy(0.125, 0, [&](QPainter& p) { p.fillPath(path, m_colour2); });
-    m_painter.fillPath(path, m_colour2);
-    m_painter.strokePath(PathOutline::windingOutline(path, kFlatness), outlinePen(m_colour1, 2.0));
+    drawSoftCopy(0.125, 0, [&](QPainter& p) { fillEach(p, pathGroups(p), m_colour2); });
+    const Groups groups = pathGroups(m_painter);
+    fillEach(m_painter, groups, m_colour2);
+    strokeEach(m_painter, outlinesOf(groups), outlinePen(m_colour1, 2.0));
 }
 
 void TextEffects::drawStyle7()
 {
-    const QPainterPath path = pathText();
     drawSoftCopy(0.5, 0, [&](QPainter& p) {
-        p.fillPath(path, m_colour1);
-        p.strokePath(path, outlinePen(m_colour2, 2.0));
+        const Groups groups = pathGroups(p);
+        fillEach(p, groups, m_colour1);
+        strokeEach(p, groups, outlinePen(m_colour2, 2.0));
     });
 }
 
@@ -167,6 +162,52 @@ QPainterPath TextEffects::pathText() const
     // their overlaps filled.
     path.setFillRule(Qt::WindingFill);
     return path;
+}
+
+// The path text in groups far enough apart on `painter`'s device that the widest pen
+// (2) and anti-aliasing of one group never touch another's pixels.
+TextEffects::Groups TextEffects::pathGroups(const QPainter& painter)
+{
+    if (m_path.isEmpty())
+        m_path = pathText();
+    const qreal scale = std::sqrt(std::abs(painter.combinedTransform().determinant()));
+    const qreal gap = 2.0 + (scale > 1e-6 ? 3.0 / scale : 1e9);
+    return PathOutline::separated(m_path, gap);
+}
+
+TextEffects::Groups TextEffects::outlinesOf(const Groups& groups)
+{
+    Groups outlines;
+    outlines.reserve(groups.size());
+    for (const QPainterPath& group : groups)
+        outlines.push_back(PathOutline::windingOutline(group, kFlatness));
+    return outlines;
+}
+
+TextEffects::Groups TextEffects::flattenedEach(const Groups& groups)
+{
+    Groups flat;
+    flat.reserve(groups.size());
+    for (const QPainterPath& group : groups)
+        flat.push_back(PathOutline::flattened(group, kFlatness));
+    return flat;
+}
+
+void TextEffects::fillEach(QPainter& painter, const Groups& groups, const QBrush& brush)
+{
+    for (const QPainterPath& group : groups)
+        painter.fillPath(group, brush);
+}
+
+void TextEffects::strokeEach(QPainter& painter, const Groups& groups, const QPen& pen)
+{
+    for (const QPainterPath& group : groups)
+        painter.strokePath(group, pen);
+}
+
+QBrush TextEffects::hatch(HatchStyle style) const
+{
+    return HatchBrush::brush(style, m_colour2, m_colour1, m_painter.combinedTransform());
 }
 
 void TextEffects::drawPlainText(QPainter& painter, const QPen& pen) const
@@ -216,11 +257,13 @@ void TextEffects::drawBevelEdges(const QPainterPath& outline)
     }
 }
 
-// The picture enlarged close to the size it will have on the device, smoothly: the
+// The picture enlarged towards the size it will have on the device, smoothly: the
 // painter's own filtering is bilinear and would show the small picture's pixels as
-// diamonds, where a bicubic enlargement gives the soft blur intended.
+// diamonds, where a bicubic enlargement gives the soft blur intended. Half of the
+// enlargement is done here; the painter's last factor of two no longer shows.
 QImage TextEffects::enlarged(const QImage& image, qreal factor)
 {
+    factor /= 2;
     if (!(factor > 1.5))
         return image;
     const qreal pixels = qreal(image.width()) * image.height() * factor * factor;
@@ -248,9 +291,12 @@ QRectF TextEffects::visibleBoxArea() const
 
 void TextEffects::drawSoftCopy(qreal k, qreal d, const Content& content)
 {
-    // The picture has the box's size in pixels; only the part whose enlargement can
-    // reach the visible area is made (and never more than kMaxSoftCopyPixels).
-    const QRect picture(0, 0, int(std::ceil(m_box.width())), int(std::ceil(m_box.height())));
+    // The picture has the box's size in pixels, but the content fills only its top-left
+    // k-th (plus d), and of that only the part whose enlargement can reach the visible
+    // area is made (and never more than kMaxSoftCopyPixels).
+    const QRectF filled(0, 0, std::min(m_box.width(), m_box.width() * k + d + 2),
+                         std::min(m_box.height(), m_box.height() * k + 2));
+    const QRect picture = filled.toAlignedRect();
     const QRectF visible = visibleBoxArea().translated(-m_box.topLeft());
     const QRectF wanted(visible.x() * k, visible.y() * k, visible.width() * k, visible.height() * k);
     if (!std::isfinite(wanted.x()) || !std::isfinite(wanted.y()) || !std::isfinite(wanted.width())

@@ -12,12 +12,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QPainter;
 
 namespace montora {
 
 enum class PathTextSize;
+enum class HatchStyle;
 
 // Draws one text in one of the eight effects (or the fallback) into a box of a
 // painter whose transform already places the box. Used through StyledText.
@@ -50,7 +52,14 @@ private:
     QRectF visibleBoxArea() const;
     static QImage enlarged(const QImage& image, qreal factor);
 
+    using Groups = std::vector<QPainterPath>;
     QPainterPath pathText() const;
+    Groups pathGroups(const QPainter& painter);
+    static Groups outlinesOf(const Groups& groups);
+    static Groups flattenedEach(const Groups& groups);
+    static void fillEach(QPainter& painter, const Groups& groups, const QBrush& brush);
+    static void strokeEach(QPainter& painter, const Groups& groups, const QPen& pen);
+    QBrush hatch(HatchStyle style) const;
     void drawPlainText(QPainter& painter, const QPen& pen) const;
     QLinearGradient verticalGradient(const QColor& top, const QColor& bottom) const;
     void drawBevelEdges(const QPainterPath& outline);
@@ -64,6 +73,7 @@ private:
     QColor m_grey; // effect 2's outline
     QFont m_plainFont;
     QFont m_pathFont;
+    QPainterPath m_path; // the path text, made on first use
 };
 
 } // namespace montora
