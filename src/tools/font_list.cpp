@@ -6,14 +6,30 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QRawFont>
+#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace montora {
 
+namespace {
+
+// A family that several foundries provide is named "Family [foundry]"; a text style
+// names the family only.
+QString withoutFoundry(QString family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    return family.remove(foundry);
+}
+
+} // namespace
+
 QStringList FontList::faces()
 {
-    return offered(QFontDatabase::families(), isLoadable);
+    QStringList families = QFontDatabase::families();
+    for (QString& family : families)
+        family = withoutFoundry(family);
+    return offered(families, isLoadable);
 }
 
 QStringList FontList::offered(const QStringList& families, const LoadCheck& loadable)
@@ -40,7 +56,7 @@ bool FontList::isLoadable(const QString& face)
         return false;
     QFont font(face);
     font.setPixelSize(24);
-    return QFontInfo(font).family() == face && QRawFont::fromFont(font).isValid();
+    return withoutFoundry(QFontInfo(font).family()) == face && QRawFont::fromFont(font).isValid();
 }
 
 } // namespace montora

@@ -33,7 +33,7 @@ int pathEmPixels(const FontRecord& font, PathTextSize size)
     return int(std::clamp<qint64>(qint64(font.lfHeight) * numerator / 20, 1, TextFonts::kMaxEmPixels));
 }
 
-// Pens as the original drawing library makes them: flat ends, mitred corners.
+// Flat ends and mitred corners (up to ten widths long), so outlines keep sharp corners.
 QPen outlinePen(const QColor& colour, qreal width)
 {
     QPen pen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -47,7 +47,6 @@ TextEffects::TextEffects(QPainter& painter, const QString& text, const FontRecor
                          ColorRef colour1, ColorRef colour2, int alpha, PathTextSize size)
     : m_painter(painter),
       m_lines(TextLines::split(text)),
-      m_font(font),
       m_box(box),
       m_colour1(colourWithAlpha(colour1, alpha)),
       m_colour2(colourWithAlpha(colour2, alpha)),

@@ -66,7 +66,6 @@ private:
 
     QPainter& m_painter;
     QStringList m_lines;
-    FontRecord m_font;
     QRectF m_box;
     QColor m_colour1;
     QColor m_colour2;

@@ -18,7 +18,7 @@ const QString kArialBlack = QStringLiteral("Arial Black");
 const QString kMicrosoftSansSerif = QStringLiteral("Microsoft Sans Serif");
 const QString kLiberationSans = QStringLiteral("Liberation Sans");
 
-// The cell height a Windows device context gives a font with lfHeight 0.
+// The cell height of a font record with lfHeight 0: a usual default text size.
 constexpr int kDefaultCellHeight = 16;
 
 int clampEm(qint64 pixels)
@@ -48,7 +48,7 @@ QFont TextFonts::baseFont(const QString& face)
 {
     installSubstitutions();
     QFont font(face);
-    // Outlines as designed, anti-aliased and not snapped to the pixel grid.
+    // Outlines unhinted: anti-aliased and not snapped to the pixel grid.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     if (face.compare(kArialBlack, Qt::CaseInsensitive) == 0)

@@ -14,8 +14,8 @@ public:
     // cannot ask for glyphs of absurd size.
     static constexpr int kMaxEmPixels = 2000;
 
-    // Fonts the design asks for by name that Linux does not have go to a
-    // metric-compatible face. Safe to call often; done once.
+    // "Arial Black" and "Microsoft Sans Serif", which styles name but Linux lacks, go to
+    // the metric-compatible "Liberation Sans". Safe to call often; done once.
     static void installSubstitutions();
 
     // The measuring font: lfHeight x 15 / 20 points (integer arithmetic), regular.

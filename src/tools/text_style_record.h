@@ -86,7 +86,7 @@ struct TextStyleRecord {
     std::int32_t dragLeft = 0; // left and top when a drag started
     std::int32_t dragTop = 0;
     std::int32_t regionIndex = 0; // index into the canvas's item regions, -1 while none
-    std::uint32_t hitRegion = 0;  // runtime slot of the original layout: always 0 here
+    std::uint32_t hitRegion = 0;  // a runtime handle's slot in the layout: always 0
 
     QString text() const;
     // Cuts at 999 bytes without splitting a character; CR LF line breaks are kept.
