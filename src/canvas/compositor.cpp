@@ -2,6 +2,7 @@
 
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
+#include "tools/text_item_painter.h"
 #include "imaging/picture_limits.h"
 #include "imaging/resampler.h"
 
@@ -321,13 +322,12 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
             painter.drawImage(box, frame->drawable, QRectF(frame->drawable.rect()));
             painter.setOpacity(1.0);
         }
-    } else if (TextItemRecord* text = item.asText()) {
-        // SEAM (text engine pending): the text itself is drawn by the text engine.
-        const QRect screen = ItemGeometry::textScreenBox(item, zoom);
-        text->setField<std::int32_t>(text_offsets::kScreenBox, screen.left());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 4, screen.top());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 8, screen.left() + screen.width());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 12, screen.top() + screen.height());
+    } else if (TextStyleRecord* text = item.asText()) {
+        if (plan.visible) {
+            painter.resetTransform();
+            TextItemPainter::paint(painter, *text, zoom);
+        }
+        text->screenBox = TextItemPainter::screenBox(*text, zoom);
     } else if (plan.visible) {
         drawPicture(painter, plan, box);
     }

@@ -7,6 +7,7 @@
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
+#include "tools/text_style_presets.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -31,6 +32,12 @@ const char* kAddPhotoUsage =
     "the data folder's libraries (numbered from 1, as info shows them); --tone sets the tuning from the\n"
     "six slider positions: contrast 20-400, brightness 0-200, saturation 0-300, hue 0-36000,\n"
     "gamma 20-400, colour 0-36000 (defaults 100,100,100,18000,100,18000). The project is saved in place.";
+const char* kAddTextUsage =
+    "Usage: montora add-text PROJECT.mcf TEXT [--style N] [--font FACE] [--height H] [--colours RRGGBB,RRGGBB]\n"
+    "                        [--transparency T] [--at X,Y] [--angle DEG] [--scale S]\n"
+    "Adds a text item as the text panel's Add does: measured, selected, its top-left corner at half its\n"
+    "size (or at X,Y). Defaults: effect 0 with its preset colours, \"Liberation Sans\", lfHeight 48.\n"
+    "\\n in TEXT breaks the line. The project is saved in place.";
 const char* kInfoUsage =
     "Usage: montora info PROJECT.mcf\n"
     "Prints the collage as JSON: size, background and every item in layer order.\n"
@@ -220,6 +227,83 @@ int addPhoto(CliContext& context)
     return saved ? kSuccess : fail(context, projectPath, saved.message());
 }
 
+int addText(CliContext& context)
+{
+    if (wantsHelp(context.args)) {
+        context.out << kAddTextUsage << "\n";
+        return kSuccess;
+    }
+    bool missing = false;
+    const QString style = takeOption(context.args, "--style", &missing);
+    const QString font = takeOption(context.args, "--font", &missing);
+    const QString height = takeOption(context.args, "--height", &missing);
+    const QString colours = takeOption(context.args, "--colours", &missing);
+    const QString transparency = takeOption(context.args, "--transparency", &missing);
+    const QString at = takeOption(context.args, "--at", &missing);
+    const QString angle = takeOption(context.args, "--angle", &missing);
+    const QString scale = takeOption(context.args, "--scale", &missing);
+    if (missing)
+        return usageError(context, "an option is missing its value", kAddTextUsage);
+    if (context.args.size() != 2)
+        return usageError(context, "add-text needs PROJECT.mcf and TEXT", kAddTextUsage);
+
+    const QString projectPath = context.args[0];
+    LibraryResources library;
+    CarriedMaskResources resources(library);
+    CollageProject project;
+    project.setResources(&resources);
+    const Status opened = ProjectFileReader::open(project, projectPath);
+    if (!opened)
+        return fail(context, projectPath, opened.message());
+
+    TextStyleRecord textStyle = project.textStyle();
+    bool ok = true;
+    if (!style.isNull())
+        textStyle.style = style.toInt(&ok);
+    const auto preset = TextStylePresets::colours(textStyle.style);
+    textStyle.colour1 = preset.colour1;
+    textStyle.colour2 = preset.colour2;
+    if (ok && !font.isNull())
+        ok = textStyle.font.setFaceName(font).isOk();
+    if (ok && !height.isNull()) {
+        textStyle.font.lfHeight = height.toInt(&ok);
+        ok = ok && textStyle.font.lfHeight >= 1 && textStyle.font.lfHeight <= 1000;
+    }
+    if (ok && !colours.isNull()) {
+        const QStringList pair = colours.split(',');
+        ok = pair.size() == 2 && ProjectDescription::parseColour(pair[0], &textStyle.colour1)
+             && ProjectDescription::parseColour(pair[1], &textStyle.colour2);
+    }
+    if (ok && !transparency.isNull())
+        ok = parseFloat(transparency, &textStyle.transparency) && textStyle.transparency >= 0
+             && textStyle.transparency <= 1;
+    QPoint point;
+    float angleValue = 0;
+    float scaleValue = 1;
+    if (ok && !at.isNull())
+        ok = parsePoint(at, &point);
+    if (ok && !angle.isNull())
+        ok = parseFloat(angle, &angleValue);
+    if (ok && !scale.isNull())
+        ok = parseFloat(scale, &scaleValue) && scaleValue > 0;
+    if (!ok)
+        return usageError(context, "an option has a value it cannot take", kAddTextUsage);
+
+    project.deselectAll(); // the style and text are for the new item only
+    project.setTextStyle(textStyle);
+    project.setText(QString(context.args[1]).replace("\\n", "\r\n"));
+    const Status added = project.addText();
+    if (!added)
+        return fail(context, projectPath, added.message());
+    CanvasItem& item = project.items().back();
+    if (!at.isNull())
+        item.setPosition(point);
+    item.setAngle(angleValue);
+    item.setScale(scaleValue);
+    const Status saved = ProjectFileWriter::save(project, projectPath);
+    return saved ? kSuccess : fail(context, projectPath, saved.message());
+}
+
 int info(CliContext& context)
 {
     if (wantsHelp(context.args)) {
@@ -245,6 +329,7 @@ int info(CliContext& context)
 
 const CliCommandRegistration newRegistration({"new", "write an empty collage project", newProject});
 const CliCommandRegistration addPhotoRegistration({"add-photo", "add a photo to a collage project", addPhoto});
+const CliCommandRegistration addTextRegistration({"add-text", "add a text item to a collage project", addText});
 const CliCommandRegistration infoRegistration({"info", "describe a collage project as JSON", info});
 
 } // namespace
