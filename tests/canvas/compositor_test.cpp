@@ -471,3 +471,23 @@ TEST_F(CompositorTest, TextItemsAreDrawnInTheirBoxAndTurnWithIt)
     EXPECT_TRUE(inkBounds(render()).isEmpty());
     EXPECT_TRUE(item.runtime().transformedRegion->contains(QPointF(100 + measured.width() / 2.0, 250 + measured.height() / 2.0)));
 }
+
+TEST_F(CompositorTest, TwoItemsOfOnePictureShareItButKeepTheirOwnTones)
+{
+    ASSERT_TRUE(project.setSize(400, 200).isOk());
+    const QString path = savePicture("c.png", solid(100, 100, QColor(200, 40, 90)));
+    ASSERT_TRUE(project.addPhoto(path, ViewPoint::atCollage(QPoint(0, 0))).isOk());
+    project.item(0).setScale(1.0f);
+    ASSERT_TRUE(project.addPhoto(path, ViewPoint::atCollage(QPoint(200, 0))).isOk());
+    project.item(1).setScale(1.0f);
+    ASSERT_TRUE(project.setTuning(ToneSettings::fromSliders(100, 100, 0, 18000, 100, 18000, true), false).isOk());
+    const QImage out = render();
+    EXPECT_TRUE(near(out.pixel(50, 50), qRgb(200, 40, 90)));
+    EXPECT_EQ(qRed(out.pixel(250, 50)), qBlue(out.pixel(250, 50))); // grey
+    EXPECT_EQ(compositor.work().decodes, 1);
+
+    // A new tone recolours the kept picture; nothing is decoded again.
+    ASSERT_TRUE(project.setTuning(ToneSettings::fromSliders(100, 200, 100, 18000, 100, 18000, true), false).isOk());
+    EXPECT_EQ(render().pixel(250, 50), kWhite);
+    EXPECT_EQ(compositor.work().decodes, 1);
+}
