@@ -1,4 +1,5 @@
 #include "imaging/image_library.h"
+#include "studio/preview_switches.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -6,6 +7,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    bool previewed = false;
+    if (const int code = montora::runPreviewSwitch(app, app.arguments(), &previewed); previewed)
+        return code;
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
     montora::ImageLibrary::initialise(argv[0]);
     QWidget window;
