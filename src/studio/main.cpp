@@ -1,16 +1,15 @@
-#include "imaging/image_library.h"
+#include "app/placeholder_library_files.h"
+#include "app/ui/collage_app.h"
+#include "platform/ui/qt_prompter.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
+    Q_INIT_RESOURCE(app);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
-    montora::ImageLibrary::initialise(argv[0]);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Montora Studio"));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    montora::QtPrompter prompter;
+    montora::CollageApp collage(prompter, [] { return std::make_unique<montora::PlaceholderLibraryFiles>(); });
+    return collage.run();
 }
