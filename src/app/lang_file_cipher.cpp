@@ -48,7 +48,7 @@ Status LangFileCipher::checkLength(qint64 length)
                                  .arg(kTableBlockSize));
     const qint64 remainder = length % kSegmentSize;
     if (remainder > 0 && remainder < kMinimumRemainder)
-        return Status::error(QStringLiteral("The language file ends in a piece of %1 bytes; a piece shorter than %2 "
+        return Status::error(QStringLiteral("The language file ends in a %1-byte piece; a piece shorter than %2 "
                                             "bytes cannot be deciphered.")
                                  .arg(remainder)
                                  .arg(kMinimumRemainder));

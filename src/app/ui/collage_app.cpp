@@ -32,7 +32,9 @@ CollageApp* CollageApp::instance() { return g_instance; }
 
 bool CollageApp::start()
 {
-    m_singleInstance = std::make_unique<SingleInstance>();
+    // Tests run their own instances beside a program the user may have open.
+    const QString identity = qEnvironmentVariable("MONTORA_INSTANCE_ID", SingleInstance::defaultIdentity());
+    m_singleInstance = std::make_unique<SingleInstance>(identity);
     if (m_singleInstance->claim() == SingleInstance::Role::HandedOver) {
         m_startExitCode = 0;
         return false;
