@@ -13,7 +13,7 @@ PACKAGES=(
   # run time: fonts the program asks for by name are substituted by these
   fonts-liberation2 fonts-dejavu
   # tests and benchmarks: independent encoders/decoders, a virtual display
-  graphicsmagick imagemagick libjpeg-turbo-progs xvfb xauth x11-apps
+  graphicsmagick imagemagick libjpeg-turbo-progs libuemf-dev xvfb xauth x11-apps
 )
 
 missing=()

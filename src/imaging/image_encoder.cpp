@@ -67,18 +67,22 @@ QByteArray ImageEncoder::encode(const QImage& image)
     if (m_mimeType == QLatin1String("image/jpeg"))
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), "jpeg", m_quality, -1);
     if (m_mimeType == QLatin1String("image/tiff"))
-        return writeWithQt(image, "tiff", -1, 1); // 1: LZW
+        return encodeWithImageLibrary(image, "TIFF"); // LZW; the image library owns libtiff
     if (m_mimeType == QLatin1String("image/png"))
         return writeWithQt(image, "png", -1, -1);
     if (m_mimeType == QLatin1String("image/bmp"))
         return writeWithQt(image, "bmp", -1, -1);
-    if (m_mimeType == QLatin1String("image/gif")) {
-        auto gif = ImageLibrary::encodeAs(image, "GIF");
-        if (!gif)
-            m_lastError = gif.message();
-        return gif.valueOr(QByteArray());
-    }
+    if (m_mimeType == QLatin1String("image/gif"))
+        return encodeWithImageLibrary(image, "GIF");
     return QByteArray();
+}
+
+QByteArray ImageEncoder::encodeWithImageLibrary(const QImage& image, const char* format)
+{
+    auto bytes = ImageLibrary::encodeAs(image, format);
+    if (!bytes)
+        m_lastError = bytes.message();
+    return bytes.valueOr(QByteArray());
 }
 
 int ImageEncoder::save(const QImage& image, const QString& path)

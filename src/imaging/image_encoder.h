@@ -31,6 +31,8 @@ public:
     QByteArray encode(const QImage& image);
 
 private:
+    QByteArray encodeWithImageLibrary(const QImage& image, const char* format);
+
     bool m_found = false;
     QString m_mimeType;
     int m_quality = 90;

@@ -47,6 +47,16 @@ Status checkReadable(const QString& path)
 
 bool qtShouldTry(const QString& path) { return !PictureFormat::isMetafile(path); }
 
+// Qt's readers that may decode a file. Others sniff too eagerly (the ICO and WBMP
+// readers take many headerless files, TGA among them, for their own) and are left to
+// the image library. TIFF is the image library's as well: both link libtiff, whose
+// error handler the image library installs for the whole process.
+bool qtReaderAccepted(QImageReader& reader)
+{
+    static const QList<QByteArray> accepted = {"bmp", "gif", "jpeg", "png", "pbm", "pgm", "ppm", "tga", "webp"};
+    return accepted.contains(reader.format()) && reader.canRead();
+}
+
 Result<DecodedPicture> decodeWithImageLibrary(const QString& path)
 {
     MONTORA_TRY_ASSIGN(image, ImageLibrary::decodeFile(path, PictureFormat::codeForPath(path)));
@@ -69,7 +79,7 @@ Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSi
     if (qtShouldTry(path)) {
         QImageReader reader(path);
         reader.setAutoTransform(true);
-        if (reader.canRead()) {
+        if (qtReaderAccepted(reader)) {
             const QSize stored = reader.size();
             const auto transformation = reader.transformation();
             if (stored.isValid())
@@ -79,12 +89,15 @@ Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSi
                 if (reduced.isValid())
                     reader.setScaledSize(reduced);
             }
+            // A file Qt recognises but cannot decode is damaged; the image library,
+            // which shares the codecs, would do no better.
             QImage image;
-            if (reader.read(&image)) {
-                MONTORA_TRY(PictureLimits::check(image.size()));
-                const QSize full = stored.isValid() ? upright(stored, transformation) : image.size();
-                return DecodedPicture{std::move(image), DecodePath::Qt, full};
-            }
+            if (!reader.read(&image))
+                return Result<DecodedPicture>::error(
+                    QStringLiteral("\"%1\" cannot be decoded: %2").arg(path, reader.errorString()));
+            MONTORA_TRY(PictureLimits::check(image.size()));
+            const QSize full = stored.isValid() ? upright(stored, transformation) : image.size();
+            return DecodedPicture{std::move(image), DecodePath::Qt, full};
         }
     }
     return decodeWithImageLibrary(path);
@@ -96,7 +109,7 @@ Result<QSize> PictureDecoder::size(const QString& path)
     if (qtShouldTry(path)) {
         QImageReader reader(path);
         reader.setAutoTransform(true);
-        if (reader.canRead()) {
+        if (qtReaderAccepted(reader)) {
             const QSize stored = reader.size();
             if (stored.isValid()) {
                 MONTORA_TRY(PictureLimits::check(stored));
@@ -127,7 +140,7 @@ Result<DecodePath> PictureDecoder::pathFor(const QString& path)
     MONTORA_TRY(checkReadable(path));
     if (qtShouldTry(path)) {
         QImageReader reader(path);
-        if (reader.canRead())
+        if (qtReaderAccepted(reader))
             return DecodePath::Qt;
     }
     return DecodePath::ImageLibrary;

@@ -1,0 +1,240 @@
+// Empty, garbage, truncated and oversized pictures of every read format fail
+// cleanly: no crash, no giant allocation (the sanitizer build runs these too).
+#include "imaging/picture_buffers.h"
+#include "imaging/picture_decoder.h"
+#include "imaging/picture_loader.h"
+
+#include "support/metafile_writer.h"
+#include "support/test_files.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace montora;
+using namespace montora::test;
+
+namespace {
+
+const char* const kReadExtensions[] = {"jpg", "bmp", "gif", "png", "tif", "pcx", "ppm", "tga", "wmf", "emf"};
+
+QByteArray le16(int v) { QByteArray b(2, 0); qToLittleEndian<quint16>(quint16(v), b.data()); return b; }
+QByteArray le32(quint32 v) { QByteArray b(4, 0); qToLittleEndian<quint32>(v, b.data()); return b; }
+QByteArray be32(quint32 v) { QByteArray b(4, 0); qToBigEndian<quint32>(v, b.data()); return b; }
+QByteArray be16(int v) { QByteArray b(2, 0); qToBigEndian<quint16>(quint16(v), b.data()); return b; }
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray hugePng()
+{
+    const QByteArray ihdr = QByteArray("IHDR") + be32(100000) + be32(100000) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += be32(13) + ihdr + be32(crc32(ihdr));
+    const QByteArray idat = QByteArray("IDAT") + QByteArray(64, '\0');
+    return png + be32(64) + idat + be32(crc32(idat));
+}
+
+QByteArray hugeBmp()
+{
+    QByteArray bmp("BM");
+    bmp += le32(54 + 64) + le32(0) + le32(54);
+    bmp += le32(40) + le32(100000) + le32(100000) + le16(1) + le16(24) + le32(0) + le32(0) + le32(2835) + le32(2835) +
+           le32(0) + le32(0);
+    return bmp + QByteArray(64, '\x7f');
+}
+
+QByteArray hugeTga()
+{
+    QByteArray tga(3, '\0');
+    tga[2] = 2; // uncompressed true colour
+    tga += QByteArray(5, '\0') + le16(0) + le16(0) + le16(65535) + le16(65535) + QByteArray("\x18\x20", 2);
+    return tga + QByteArray(64, '\x10');
+}
+
+QByteArray hugePcx()
+{
+    QByteArray pcx("\x0a\x05\x01\x08", 4);
+    pcx += le16(0) + le16(0) + le16(65534) + le16(65534) + le16(96) + le16(96) + QByteArray(48, '\0');
+    pcx += QByteArray(1, '\0') + QByteArray(1, '\x03') + le16(65535) + le16(1) + QByteArray(58, '\0');
+    return pcx + QByteArray(64, '\xc1');
+}
+
+QByteArray hugeGif()
+{
+    QByteArray gif("GIF89a");
+    gif += le16(65535) + le16(65535) + QByteArray("\x80\x00\x00", 3) + QByteArray(6, '\0');
+    gif += QByteArray(",") + le16(0) + le16(0) + le16(65535) + le16(65535) + QByteArray(1, '\0');
+    return gif + QByteArray("\x02\x02\x44\x01\x00;", 6);
+}
+
+QByteArray hugeTiff()
+{
+    // Little-endian TIFF, one IFD with 8 entries.
+    QByteArray tiff("II*\0", 4);
+    tiff += le32(8);
+    auto entry = [](int tag, int type, quint32 count, quint32 value) {
+        return le16(tag) + le16(type) + le32(count) + le32(value);
+    };
+    QByteArray ifd = le16(8);
+    ifd += entry(256, 4, 1, 100000);    // width
+    ifd += entry(257, 4, 1, 100000);    // height
+    ifd += entry(258, 3, 1, 8);         // bits per sample
+    ifd += entry(259, 3, 1, 1);         // no compression
+    ifd += entry(262, 3, 1, 1);         // black is zero
+    ifd += entry(273, 4, 1, 200);       // strip offset
+    ifd += entry(278, 4, 1, 100000);    // rows per strip
+    ifd += entry(279, 4, 1, 64);        // strip bytes
+    ifd += le32(0);
+    tiff += ifd;
+    tiff.resize(264, '\0');
+    return tiff;
+}
+
+QByteArray hugeJpeg()
+{
+    QByteArray jpeg("\xFF\xD8", 2);
+    jpeg += QByteArray("\xFF\xC0", 2) + be16(17) + QByteArray(1, 8) + be16(65500) + be16(65500) + QByteArray(1, 3);
+    jpeg += QByteArray("\x01\x11\x00\x02\x11\x00\x03\x11\x00", 9);
+    return jpeg + QByteArray(64, '\0') + QByteArray("\xFF\xD9", 2);
+}
+
+QByteArray hugeWmf()
+{
+    // Placeable header: bounding box 32767 x 32767 units at 1 unit per inch.
+    QByteArray wmf = le32(0x9AC6CDD7u) + le16(0) + le16(0) + le16(0) + le16(32767) + le16(32767) + le16(1) + le32(0);
+    quint16 checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= qFromLittleEndian<quint16>(wmf.constData() + i);
+    wmf += le16(checksum);
+    wmf += le16(1) + le16(9) + le16(0x300) + le32(12) + le16(0) + le32(3) + le16(0);
+    return wmf + le32(3) + le16(0);
+}
+
+QByteArray hugeEmf()
+{
+    QByteArray emf = le32(1) + le32(108);
+    emf += le32(0) + le32(0) + le32(2000000) + le32(2000000);       // bounds in device units
+    emf += le32(0) + le32(0) + le32(50000000) + le32(50000000);     // frame in 0.01 mm
+    emf += QByteArray(" EMF") + le32(0x10000) + le32(108 + 20) + le32(2) + le16(0) + le16(0);
+    emf += le32(0) + le32(0) + le32(0) + le32(1920) + le32(1080) + le32(508) + le32(286);
+    emf += le32(0) + le32(0) + le32(0) + le32(0) + le32(0);
+    emf.resize(108, '\0');
+    return emf + le32(14) + le32(20) + le32(0) + le32(16) + le32(20);
+}
+
+QByteArray hugePicture(const QString& extension)
+{
+    if (extension == "png") return hugePng();
+    if (extension == "bmp") return hugeBmp();
+    if (extension == "tga") return hugeTga();
+    if (extension == "pcx") return hugePcx();
+    if (extension == "gif") return hugeGif();
+    if (extension == "tif") return hugeTiff();
+    if (extension == "jpg") return hugeJpeg();
+    if (extension == "wmf") return hugeWmf();
+    if (extension == "emf") return hugeEmf();
+    return QByteArray("P6\n100000 100000\n255\n") + QByteArray(64, '\x20');
+}
+
+QByteArray validPicture(const QString& folder, const QString& extension)
+{
+    const QString path = folder + "/valid." + extension;
+    if (extension == "wmf")
+        writeTestWmf(path, 64, 48);
+    else if (extension == "emf")
+        writeTestEmf(path, 64, 48);
+    else {
+        const QString png = folder + "/valid-source.png";
+        seededImage(64, 48, 3).save(png);
+        runTool("gm", {"convert", png, path});
+    }
+    return readFileBytes(path);
+}
+
+// Decoding must fail, or (for a cut file some decoders accept) give the full-size
+// picture the header announced; it must never crash or allocate for a forged size.
+void expectCleanOutcome(const QString& path, bool mayDecodePartially)
+{
+    auto decoded = PictureDecoder::decode(path);
+    if (decoded.isOk()) {
+        EXPECT_TRUE(mayDecodePartially) << qPrintable(path);
+        EXPECT_LE(decoded->image.width(), 64);
+    } else {
+        EXPECT_FALSE(decoded.message().isEmpty());
+    }
+    std::vector<uchar> buffer(80 * 80 * 3);
+    const Status thumbnail = PictureBuffers::loadPictureRgb(path, buffer.data(), 80, 80);
+    EXPECT_EQ(thumbnail.isOk(), decoded.isOk()) << qPrintable(path);
+    PictureLoader loader;
+    (void)loader.load(path);
+}
+
+class BadPictures : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BadPictures, EmptyFileFails)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("empty.") + GetParam());
+    ASSERT_TRUE(writeFileBytes(path, QByteArray()));
+    EXPECT_FALSE(PictureDecoder::decode(path).isOk());
+    EXPECT_FALSE(PictureDecoder::size(path).isOk());
+}
+
+TEST_P(BadPictures, GarbageFails)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("garbage.") + GetParam());
+    QByteArray garbage(4096, '\0');
+    QRandomGenerator random(99);
+    for (char& c : garbage)
+        c = char(random.generate());
+    ASSERT_TRUE(writeFileBytes(path, garbage));
+    expectCleanOutcome(path, false);
+}
+
+TEST_P(BadPictures, TruncatedFilesFailOrKeepTheirSize)
+{
+    QTemporaryDir folder;
+    const QByteArray valid = validPicture(folder.path(), GetParam());
+    ASSERT_GT(valid.size(), 40);
+    for (qsizetype cut : {qsizetype(8), qsizetype(30), valid.size() / 2, valid.size() - 3}) {
+        const QString path = folder.filePath(QStringLiteral("cut%1.").arg(cut) + GetParam());
+        ASSERT_TRUE(writeFileBytes(path, valid.left(cut)));
+        expectCleanOutcome(path, cut >= valid.size() / 2);
+    }
+}
+
+TEST_P(BadPictures, HeaderClaimingAHugePictureIsRefusedBeforeAllocating)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("huge.") + GetParam());
+    ASSERT_TRUE(writeFileBytes(path, hugePicture(GetParam())));
+    auto decoded = PictureDecoder::decode(path);
+    EXPECT_FALSE(decoded.isOk()) << "decoded " << decoded->image.width() << "x" << decoded->image.height();
+    EXPECT_FALSE(PictureDecoder::size(path).isOk() && PictureDecoder::size(path)->width() > 20000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, BadPictures, ::testing::ValuesIn(kReadExtensions),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST(BadPictures, MissingFileIsAClearError)
+{
+    auto decoded = PictureDecoder::decode("/no/such/folder/photo.jpg");
+    ASSERT_FALSE(decoded.isOk());
+    EXPECT_TRUE(decoded.message().contains("does not exist"));
+}
+
+} // namespace

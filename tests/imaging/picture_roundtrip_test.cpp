@@ -1,0 +1,172 @@
+// Every read format decoded from files made by other writers (GraphicsMagick's
+// command-line tool, libUEMF), and every written format read back by GraphicsMagick.
+#include "imaging/picture_decoder.h"
+#include "imaging/picture_saver.h"
+
+#include "support/metafile_writer.h"
+#include "support/test_files.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace montora;
+using namespace montora::test;
+
+namespace {
+
+struct ReadCase {
+    const char* extension;
+    const char* gmFormat;
+    int tolerance;
+    DecodePath expectedPath;
+};
+
+// Lossy codecs ring at the quadrant borders; compare the flat centres of the quadrants.
+int quadrantCentreDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int worst = 0;
+    for (int qy : {1, 3})
+        for (int qx : {1, 3}) {
+            const QPoint p(a.width() * qx / 4, a.height() * qy / 4);
+            const QRgb x = a.pixel(p);
+            const QRgb y = b.pixel(p);
+            worst = std::max({worst, std::abs(qRed(x) - qRed(y)), std::abs(qGreen(x) - qGreen(y)),
+                              std::abs(qBlue(x) - qBlue(y))});
+        }
+    return worst;
+}
+
+int compare(const QImage& a, const QImage& b, int tolerance)
+{
+    return tolerance == 0 ? maxChannelDifference(a, b) : quadrantCentreDifference(a, b);
+}
+
+class ReadFormats : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadFormats, DecodesFilesWrittenByGraphicsMagick)
+{
+    const ReadCase& c = GetParam();
+    QTemporaryDir folder;
+    const QString sourcePng = folder.filePath("source.png");
+    const QImage original = quadrantImage(64, 48);
+    ASSERT_TRUE(original.save(sourcePng));
+    const QString path = folder.filePath(QStringLiteral("picture.") + c.extension);
+    const ToolRun made = runTool("gm", {"convert", sourcePng, QString::fromLatin1(c.gmFormat) + ":" + path});
+    ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+
+    auto size = PictureDecoder::size(path);
+    ASSERT_TRUE(size.isOk()) << qPrintable(size.message());
+    EXPECT_EQ(*size, QSize(64, 48));
+    auto decoded = PictureDecoder::decode(path);
+    ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+    EXPECT_EQ(decoded->path, c.expectedPath);
+    EXPECT_LE(compare(decoded->image, original, c.tolerance), c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, ReadFormats,
+                         ::testing::Values(ReadCase{"jpg", "JPEG", 40, DecodePath::Qt},
+                                           ReadCase{"bmp", "BMP", 0, DecodePath::Qt},
+                                           ReadCase{"gif", "GIF", 0, DecodePath::Qt},
+                                           ReadCase{"png", "PNG", 0, DecodePath::Qt},
+                                           ReadCase{"tif", "TIFF", 0, DecodePath::ImageLibrary},
+                                           ReadCase{"pcx", "PCX", 0, DecodePath::ImageLibrary},
+                                           ReadCase{"ppm", "PPM", 0, DecodePath::Qt},
+                                           ReadCase{"pnm", "PNM", 0, DecodePath::Qt},
+                                           ReadCase{"tga", "TGA", 0, DecodePath::ImageLibrary}),
+                         [](const auto& info) { return std::string(info.param.extension); });
+
+void expectRedRectangleOnWhite(const QImage& image)
+{
+    const QPoint centre(image.width() / 2, image.height() / 2);
+    EXPECT_EQ(image.pixelColor(centre).rgb() & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(image.pixelColor(2, 2).rgb() & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(Metafiles, EmfDecodesThroughTheImageLibraryPath)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("drawing.emf");
+    ASSERT_TRUE(writeTestEmf(path, 120, 80));
+    auto decoded = PictureDecoder::decode(path);
+    ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+    EXPECT_EQ(decoded->path, DecodePath::ImageLibrary);
+    EXPECT_NEAR(decoded->image.width(), 120, 2);
+    EXPECT_NEAR(decoded->image.height(), 80, 2);
+    expectRedRectangleOnWhite(decoded->image);
+    EXPECT_EQ(PictureDecoder::size(path).value(), decoded->image.size());
+}
+
+TEST(Metafiles, WmfDecodesThroughTheImageLibraryPath)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("drawing.WMF");
+    ASSERT_TRUE(writeTestWmf(path, 120, 80));
+    auto decoded = PictureDecoder::decode(path);
+    ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+    EXPECT_EQ(decoded->path, DecodePath::ImageLibrary);
+    EXPECT_NEAR(decoded->image.width(), 120, 2);
+    EXPECT_NEAR(decoded->image.height(), 80, 2);
+    // libwmf scales the drawing to the placeable header's box; only the fill is certain.
+    EXPECT_EQ(decoded->image.pixelColor(60, 40).rgb() & 0xFFFFFF, 0xFF0000u);
+}
+
+struct WriteCase {
+    const char* extension;
+    int tolerance;
+};
+
+class WriteFormats : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteFormats, SavedFileIsReadBackByGraphicsMagick)
+{
+    const WriteCase& c = GetParam();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.") + c.extension);
+    // Awkward size: rows not a multiple of 4 bytes.
+    const QImage original = c.tolerance == 0 ? seededImage(301, 7, 42) : quadrantImage(301, 7 * 8);
+    ASSERT_TRUE(PictureSaver::saveByExtension(original, path));
+    const QImage readBack = decodeWithGm(path);
+    ASSERT_FALSE(readBack.isNull());
+    EXPECT_EQ(readBack.size(), original.size());
+    EXPECT_LE(compare(readBack, original, c.tolerance), c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, WriteFormats,
+                         ::testing::Values(WriteCase{"jpg", 40}, WriteCase{"bmp", 0}, WriteCase{"png", 0},
+                                           WriteCase{"pcx", 0}, WriteCase{"pnm", 0}, WriteCase{"ppm", 0},
+                                           WriteCase{"tif", 0}, WriteCase{"tiff", 0}, WriteCase{"tga", 0}),
+                         [](const auto& info) { return std::string(info.param.extension); });
+
+TEST(WriteFormats, GifKeepsAFewColoursExactly)
+{
+    // GIF holds at most 256 colours: flat quadrants survive unchanged.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("out.gif");
+    const QImage original = quadrantImage(33, 17);
+    ASSERT_TRUE(PictureSaver::saveByExtension(original, path));
+    const QImage readBack = decodeWithGm(path);
+    EXPECT_EQ(maxChannelDifference(readBack, original), 0);
+}
+
+TEST(WriteFormats, TiffIsLzwCompressed)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("out.TIF");
+    ASSERT_TRUE(PictureSaver::saveByExtension(quadrantImage(40, 40), path));
+    const ToolRun identify = runTool("gm", {"identify", "-format", "%C", path});
+    EXPECT_EQ(identify.out.trimmed(), QByteArray("LZW"));
+}
+
+TEST(WriteFormats, UnknownExtensionWritesNothing)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("out.xyz");
+    const Status saved = PictureSaver::saveByExtension(quadrantImage(8, 8), path);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
