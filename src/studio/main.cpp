@@ -6,7 +6,6 @@
 
 int main(int argc, char** argv)
 {
-    Q_INIT_RESOURCE(app);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
     montora::QtPrompter prompter;

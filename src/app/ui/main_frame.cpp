@@ -13,6 +13,16 @@
 #include <QPainter>
 #include <QScreen>
 
+// The widget library's resources live in a static library: register them before use.
+static void registerWindowResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(app);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 namespace montora {
 
 MainFrame::MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter& prompter, QWidget* parent)
@@ -26,6 +36,7 @@ MainFrame::~MainFrame() { stopImportWorker(); }
 
 void MainFrame::initialiseWindow()
 {
+    registerWindowResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/montora.svg")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);
     const QScreen* screen = QGuiApplication::primaryScreen();
