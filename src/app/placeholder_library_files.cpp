@@ -1,5 +1,6 @@
 #include "app/placeholder_library_files.h"
 
+#include "app/startup_sequence.h"
 #include "base/atomic_file.h"
 
 namespace montora {
@@ -8,11 +9,10 @@ namespace {
 const QByteArray kEmptyLibrary(4, '\0');
 }
 
-Status PlaceholderLibraryFiles::writeMaskLibrary(const QString& path) { return AtomicFile::write(path, kEmptyLibrary); }
-
-Status PlaceholderLibraryFiles::writeMaskThumbnails(const QString& path)
+Status PlaceholderLibraryFiles::installMaskPack(const QString& folder)
 {
-    return AtomicFile::write(path, kEmptyLibrary);
+    MONTORA_TRY(AtomicFile::write(folder + StartupSequence::kMaskThumbnails, kEmptyLibrary));
+    return AtomicFile::write(folder + StartupSequence::kMaskLibrary, kEmptyLibrary);
 }
 
 void PlaceholderLibraryFiles::loadPhotoList(const QString&) {}

@@ -9,10 +9,9 @@ namespace montora {
 // record count of zero) and keeps an empty photo list.
 class PlaceholderLibraryFiles : public StartupLibraryFiles {
 public:
-    Status writeMaskLibrary(const QString& path) override;
-    Status writeMaskThumbnails(const QString& path) override;
-    void loadPhotoList(const QString& path) override;
-    Status savePhotoList(const QString& path) override;
+    Status installMaskPack(const QString& folder) override;
+    void loadPhotoList(const QString& folder) override;
+    Status savePhotoList(const QString& folder) override;
 };
 
 } // namespace montora

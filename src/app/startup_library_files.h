@@ -12,14 +12,16 @@ class StartupLibraryFiles {
 public:
     virtual ~StartupLibraryFiles() = default;
 
-    // The built-in mask pack's library ("mask.cfg") and its thumbnails ("tbmask.cfg").
-    virtual Status writeMaskLibrary(const QString& path) = 0;
-    virtual Status writeMaskThumbnails(const QString& path) = 0;
+    // Writes the built-in mask pack into `folder`: the mask library ("mask.cfg")
+    // and its thumbnails ("tbmask.cfg"), the thumbnails first, so that a failure
+    // never leaves a "mask.cfg" that a later start would take as installed.
+    virtual Status installMaskPack(const QString& folder) = 0;
 
-    // Loads the photo list. A file that ends early keeps the complete entries read
-    // before the damage and is deleted; a missing file gives an empty list.
-    virtual void loadPhotoList(const QString& path) = 0;
-    virtual Status savePhotoList(const QString& path) = 0;
+    // Loads the photo list ("srcmedia.cfg" in `folder`). A file that ends early
+    // keeps the complete entries read before the damage and is deleted; a missing
+    // file gives an empty list.
+    virtual void loadPhotoList(const QString& folder) = 0;
+    virtual Status savePhotoList(const QString& folder) = 0;
 };
 
 } // namespace montora

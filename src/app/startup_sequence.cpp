@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
+
 namespace montora {
 
 const QString StartupSequence::kLanguageFile = QStringLiteral("lang.mfd");
@@ -28,48 +30,43 @@ Status StartupSequence::run()
     MONTORA_TRY(DataFolder::prepare());
     const QString folder = DataFolder::path();
 
-    MONTORA_TRY(writeAndWait(folder, kLanguageFile, [this](const QString& path) {
-        return ResourceExtractor::extractToFile(m_options.languageResource, path);
+    MONTORA_TRY(writeAndWait(folder, {kLanguageFile}, [&] {
+        return ResourceExtractor::extractToFile(m_options.languageResource, folder + kLanguageFile);
     }));
-    MONTORA_TRY(installMaskPackWhenMissing(folder));
+    if (!QFileInfo::exists(folder + kMaskLibrary))
+        MONTORA_TRY(writeAndWait(folder, {kMaskThumbnails, kMaskLibrary}, [&] { return m_library.installMaskPack(folder); }));
     QThread::msleep(static_cast<unsigned long>(m_options.settleMs));
 
     auto table = LanguageTable::fromFile(folder + kLanguageFile);
     m_languageTable = table ? std::move(table).value() : LanguageTable();
 
-    m_photoListPath = folder + kPhotoList;
-    m_library.loadPhotoList(m_photoListPath);
+    m_photoListFolder = folder;
+    m_library.loadPhotoList(folder);
     return Status::ok();
 }
 
-Status StartupSequence::installMaskPackWhenMissing(const QString& folder)
-{
-    if (QFileInfo::exists(folder + kMaskLibrary))
-        return Status::ok();
-    MONTORA_TRY(writeAndWait(folder, kMaskLibrary, [this](const QString& path) { return m_library.writeMaskLibrary(path); }));
-    return writeAndWait(folder, kMaskThumbnails, [this](const QString& path) { return m_library.writeMaskThumbnails(path); });
-}
-
-// Writes the file, then waits for it to be there, polling; a write that failed is
+// Writes, then waits for the files to be there, polling; a write that failed is
 // tried again while waiting, as the folder may become writable. Gives up after
 // fileWaitMs.
-Status StartupSequence::writeAndWait(const QString& folder, const QString& name, const Writer& writer)
+Status StartupSequence::writeAndWait(const QString& folder, const QStringList& names, const Writer& writer)
 {
-    const QString path = folder + name;
+    const auto allThere = [&] {
+        return std::all_of(names.begin(), names.end(), [&](const QString& name) { return QFileInfo(folder + name).isFile(); });
+    };
     QDeadlineTimer deadline(m_options.fileWaitMs);
-    Status written = writer(path);
+    Status written = writer();
     while (true) {
-        if (written && QFileInfo(path).isFile())
+        if (written && allThere())
             return Status::ok();
         if (deadline.hasExpired())
             break;
         QThread::msleep(static_cast<unsigned long>(m_options.pollMs));
         if (!written)
-            written = writer(path);
+            written = writer();
     }
-    QString reason = written ? QStringLiteral("it did not appear") : written.message();
-    return Status::error(QStringLiteral("The file \"%1\" cannot be written in the data folder \"%2\" (%3).")
-                             .arg(name, QDir::toNativeSeparators(folder), reason));
+    const QString reason = written ? QStringLiteral("it did not appear") : written.message();
+    return Status::error(QStringLiteral("\"%1\" cannot be written in the data folder \"%2\" (%3).")
+                             .arg(names.join(QStringLiteral("\", \"")), QDir::toNativeSeparators(folder), reason));
 }
 
 } // namespace montora

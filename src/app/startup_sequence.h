@@ -4,6 +4,7 @@
 #include "base/status.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -41,18 +42,17 @@ public:
 
     const LanguageTable& languageTable() const { return m_languageTable; }
     LanguageTable takeLanguageTable() { return std::move(m_languageTable); }
-    // The photo list's path, remembered for the save at shutdown.
-    const QString& photoListPath() const { return m_photoListPath; }
+    // The folder of the photo list, remembered for the save at shutdown.
+    const QString& photoListFolder() const { return m_photoListFolder; }
 
 private:
-    using Writer = std::function<Status(const QString& path)>;
-    Status writeAndWait(const QString& folder, const QString& name, const Writer& writer);
-    Status installMaskPackWhenMissing(const QString& folder);
+    using Writer = std::function<Status()>;
+    Status writeAndWait(const QString& folder, const QStringList& names, const Writer& writer);
 
     StartupLibraryFiles& m_library;
     Options m_options;
     LanguageTable m_languageTable;
-    QString m_photoListPath;
+    QString m_photoListFolder;
 };
 
 } // namespace montora

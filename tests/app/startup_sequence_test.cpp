@@ -20,22 +20,19 @@ public:
     QStringList calls;
     bool failMaskWrites = false;
 
-    Status writeMaskLibrary(const QString& path) override { return write("mask", path); }
-    Status writeMaskThumbnails(const QString& path) override { return write("thumbnails", path); }
-    void loadPhotoList(const QString& path) override { calls << "load " + QFileInfo(path).fileName(); }
-    Status savePhotoList(const QString& path) override
+    Status installMaskPack(const QString& folder) override
     {
-        calls << "save " + QFileInfo(path).fileName();
-        return Status::ok();
-    }
-
-private:
-    Status write(const QString& what, const QString& path)
-    {
-        calls << what + " " + QFileInfo(path).fileName();
+        calls << "install";
         if (failMaskWrites)
             return Status::error("refused");
-        return AtomicFile::write(path, what.toUtf8());
+        MONTORA_TRY(AtomicFile::write(folder + "tbmask.cfg", "thumbnails"));
+        return AtomicFile::write(folder + "mask.cfg", "mask");
+    }
+    void loadPhotoList(const QString& folder) override { calls << "load " + folder; }
+    Status savePhotoList(const QString& folder) override
+    {
+        calls << "save " + folder;
+        return Status::ok();
     }
 };
 
@@ -87,12 +84,12 @@ TEST_F(StartupSequenceTest, FreshFolderGetsLanguageFileMaskPackAndAnEmptyPhotoLi
     StartupSequence startup(m_library, fastOptions());
     ASSERT_TRUE(startup.run().isOk());
 
-    EXPECT_EQ(m_library.calls, QStringList({"mask mask.cfg", "thumbnails tbmask.cfg", "load srcmedia.cfg"}));
+    EXPECT_EQ(m_library.calls, QStringList({"install", "load " + m_folder + "/"}));
     EXPECT_EQ(contentOf("mask.cfg"), "mask");
     EXPECT_EQ(contentOf("tbmask.cfg"), "thumbnails");
     EXPECT_EQ(contentOf("lang.mfd"), builtInLanguageFile());
     EXPECT_EQ(startup.languageTable().text(23), "Montora Studio");
-    EXPECT_EQ(startup.photoListPath(), path("srcmedia.cfg"));
+    EXPECT_EQ(startup.photoListFolder(), m_folder + "/");
 }
 
 TEST_F(StartupSequenceTest, MaskLibraryPresentRecreatesNeitherMaskFile)
@@ -101,7 +98,7 @@ TEST_F(StartupSequenceTest, MaskLibraryPresentRecreatesNeitherMaskFile)
     StartupSequence startup(m_library, fastOptions());
     ASSERT_TRUE(startup.run().isOk());
 
-    EXPECT_EQ(m_library.calls, QStringList({"load srcmedia.cfg"}));
+    EXPECT_EQ(m_library.calls, QStringList({"load " + m_folder + "/"}));
     EXPECT_EQ(contentOf("mask.cfg"), "kept");
     EXPECT_FALSE(QFileInfo::exists(path("tbmask.cfg")));
 }
@@ -168,5 +165,7 @@ TEST_F(StartupSequenceTest, FilesThatCannotBeWrittenEndTheWaitWithAMessage)
     const Status mask = again.run();
     ASSERT_FALSE(mask.isOk());
     EXPECT_TRUE(mask.message().contains("\"mask.cfg\"")) << mask.message().toStdString();
-    EXPECT_FALSE(m_library.calls.contains("load srcmedia.cfg"));
+    EXPECT_TRUE(mask.message().contains("refused")) << mask.message().toStdString();
+    EXPECT_GT(m_library.calls.count("install"), 1) << "a failed write is tried again while waiting";
+    EXPECT_FALSE(m_library.calls.contains("load " + m_folder + "/"));
 }

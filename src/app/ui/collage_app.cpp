@@ -56,7 +56,7 @@ bool CollageApp::start()
     }
     m_languageTable = startup.takeLanguageTable();
     LanguageTable::setCurrent(&m_languageTable);
-    m_mainFrame->setPhotoListPath(startup.photoListPath());
+    m_mainFrame->setPhotoListFolder(startup.photoListFolder());
     m_mainFrame->show();
     return true;
 }

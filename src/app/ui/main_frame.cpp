@@ -74,9 +74,9 @@ void MainFrame::closeEvent(QCloseEvent* event)
 
 void MainFrame::savePhotoList()
 {
-    if (m_photoListPath.isEmpty())
+    if (m_photoListFolder.isEmpty())
         return;
-    const Status saved = m_libraryFiles->savePhotoList(m_photoListPath);
+    const Status saved = m_libraryFiles->savePhotoList(m_photoListFolder);
     if (!saved)
         m_prompter.message(QStringLiteral("The photo list could not be saved. %1").arg(saved.message()),
                            Prompter::Icon::Warning);

@@ -34,7 +34,7 @@ public:
     void initialiseWindow();
 
     StartupLibraryFiles& libraryFiles() { return *m_libraryFiles; }
-    void setPhotoListPath(const QString& path) { m_photoListPath = path; }
+    void setPhotoListFolder(const QString& folder) { m_photoListFolder = folder; }
 
     // The running photo import, if any; stopped and waited for before the window goes.
     void setImportWorker(std::unique_ptr<StoppableWorker> worker);
@@ -59,7 +59,7 @@ private:
     Prompter& m_prompter;
     std::unique_ptr<StoppableWorker> m_importWorker;
     AltShortcuts* m_shortcuts = nullptr;
-    QString m_photoListPath;
+    QString m_photoListFolder;
     bool m_closed = false;
 };
 

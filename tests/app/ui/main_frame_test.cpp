@@ -30,12 +30,11 @@ public:
         : m_journal(journal), m_saveResult(std::move(saveResult))
     {
     }
-    Status writeMaskLibrary(const QString&) override { return Status::ok(); }
-    Status writeMaskThumbnails(const QString&) override { return Status::ok(); }
+    Status installMaskPack(const QString&) override { return Status::ok(); }
     void loadPhotoList(const QString&) override {}
-    Status savePhotoList(const QString& path) override
+    Status savePhotoList(const QString& folder) override
     {
-        m_journal.events << "save " + path;
+        m_journal.events << "save " + folder;
         return m_saveResult;
     }
 
@@ -149,13 +148,13 @@ TEST(MainFrame, ClosingStopsAndJoinsTheImportThenSavesThePhotoList)
     test::ScriptedPrompter prompter;
     auto frame = std::make_unique<MainFrame>(std::make_unique<JournalLibraryFiles>(journal), prompter);
     frame->initialiseWindow();
-    frame->setPhotoListPath("/data/srcmedia.cfg");
+    frame->setPhotoListFolder("/data/");
     frame->setImportWorker(std::make_unique<ThreadWorker>(journal));
     frame->show();
 
     EXPECT_TRUE(frame->close());
     frame.reset();
-    EXPECT_EQ(journal.events, QStringList({"stop", "joined", "save /data/srcmedia.cfg"}));
+    EXPECT_EQ(journal.events, QStringList({"stop", "joined", "save /data/"}));
     EXPECT_TRUE(prompter.asked.isEmpty());
 }
 
@@ -165,7 +164,7 @@ TEST(MainFrame, PhotoListThatCannotBeSavedIsSaid)
     test::ScriptedPrompter prompter;
     MainFrame frame(std::make_unique<JournalLibraryFiles>(journal, Status::error("The disk is full.")), prompter);
     frame.initialiseWindow();
-    frame.setPhotoListPath("/data/srcmedia.cfg");
+    frame.setPhotoListFolder("/data/");
     frame.show();
     frame.close();
     ASSERT_EQ(prompter.messages().size(), 1);
