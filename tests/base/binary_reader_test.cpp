@@ -75,7 +75,10 @@ TEST(BinaryReader, ReadsPackedRecords)
     BinaryReader reader(bytes);
     Pair pair{};
     ASSERT_TRUE(reader.readRecord(pair));
-    EXPECT_EQ(pair.tag, 9);
-    EXPECT_EQ(pair.value, 1u);
+    // Copies: a reference to a packed field would be misaligned.
+    const std::uint8_t tag = pair.tag;
+    const std::uint32_t value = pair.value;
+    EXPECT_EQ(tag, 9);
+    EXPECT_EQ(value, 1u);
     EXPECT_FALSE(reader.readRecord(pair));
 }
