@@ -3,7 +3,7 @@
 # The producer is built from the engine's own cipher sources (it cannot link the
 # engine, which holds its output).
 set(MONTORA_LANG_PRODUCER_SOURCES
-  ${CMAKE_SOURCE_DIR}/buildtools/lang_producer.cpp
+  ${CMAKE_SOURCE_DIR}/tools/lang_producer/lang_producer.cpp
   ${CMAKE_SOURCE_DIR}/src/app/gost_block_cipher.cpp
   ${CMAKE_SOURCE_DIR}/src/app/lang_file_cipher.cpp
   ${CMAKE_SOURCE_DIR}/src/app/lang_file_segment.cpp

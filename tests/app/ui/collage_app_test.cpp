@@ -1,7 +1,8 @@
-#include "app/placeholder_library_files.h"
+#include "app/library_startup_files.h"
 #include "app/ui/collage_app.h"
 #include "app/ui/main_frame.h"
 #include "base/atomic_file.h"
+#include "library/photo_list.h"
 #include "platform/data_folder.h"
 #include "support/scripted_prompter.h"
 
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,9 +34,9 @@ protected:
         qunsetenv("MONTORA_INSTANCE_ID");
     }
 
-    static CollageApp::LibraryFilesFactory placeholder()
+    static CollageApp::LibraryFilesFactory libraryFiles()
     {
-        return [] { return std::make_unique<PlaceholderLibraryFiles>(); };
+        return [] { return std::make_unique<LibraryStartupFiles>(); };
     }
 
     QTemporaryDir m_root;
@@ -46,7 +48,7 @@ protected:
 
 TEST_F(CollageAppTest, StartShowsTheWindowWithTheLanguageTableInstalled)
 {
-    CollageApp app(m_prompter, placeholder());
+    CollageApp app(m_prompter, libraryFiles());
     ASSERT_TRUE(app.start());
     ASSERT_NE(app.mainFrame(), nullptr);
     EXPECT_TRUE(app.mainFrame()->isVisible());
@@ -71,13 +73,13 @@ TEST_F(CollageAppTest, StartShowsTheWindowWithTheLanguageTableInstalled)
 
 TEST_F(CollageAppTest, SecondStartHandsOverWithoutAWindow)
 {
-    CollageApp first(m_prompter, placeholder());
+    CollageApp first(m_prompter, libraryFiles());
     ASSERT_TRUE(first.start());
     first.mainFrame()->showMinimized();
     QTest::qWait(20);
 
     test::ScriptedPrompter secondPrompter;
-    CollageApp second(secondPrompter, placeholder());
+    CollageApp second(secondPrompter, libraryFiles());
     EXPECT_FALSE(second.start());
     EXPECT_EQ(second.startExitCode(), 0);
     EXPECT_EQ(second.mainFrame(), nullptr);
@@ -93,11 +95,32 @@ TEST_F(CollageAppTest, UnwritableDataFolderIsSaidOnceAndNoWindowStays)
     const QString folder = m_root.filePath("blocker") + "/Data";
     DataFolder::setOverride(folder);
 
-    CollageApp app(m_prompter, placeholder());
+    CollageApp app(m_prompter, libraryFiles());
     EXPECT_FALSE(app.start());
     EXPECT_EQ(app.startExitCode(), 1);
     EXPECT_EQ(app.mainFrame(), nullptr);
     ASSERT_EQ(m_prompter.messages().size(), 1);
     EXPECT_TRUE(m_prompter.messages()[0].contains(QDir::toNativeSeparators(folder))) << m_prompter.messages()[0].toStdString();
     EXPECT_EQ(m_prompter.asked[0].caption, "Montora Studio");
+}
+
+TEST_F(CollageAppTest, ClosingTheWindowSavesThePhotoListItStartedWith)
+{
+    ASSERT_TRUE(DataFolder::prepare().isOk());
+    PhotoList list;
+    list.entries() = {PhotoListEntry{PhotoListRecord::forPath("/photos/kept.jpg").value(), "JPEG"}};
+    ASSERT_TRUE(list.save(m_folder + "/").isOk());
+    QFile::remove(m_folder + "/mask.cfg");
+
+    CollageApp app(m_prompter, libraryFiles());
+    ASSERT_TRUE(app.start());
+    QFile::remove(m_folder + "/srcmedia.cfg");
+    app.mainFrame()->close();
+    app.stop();
+
+    PhotoList reloaded;
+    ASSERT_TRUE(reloaded.load(m_folder + "/").isOk());
+    ASSERT_EQ(reloaded.entries().size(), 1u);
+    EXPECT_EQ(reloaded.entries()[0].record.path(), "/photos/kept.jpg");
+    EXPECT_TRUE(QFileInfo::exists(m_folder + "/mask.cfg"));
 }

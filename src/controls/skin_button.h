@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+namespace montora {
+
+// The push button of the panels and tool dialogs, drawn from one skin picture
+// per state with an optional centred caption or icon.
+class SkinButton : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class State { Normal = 32, Hot = 16, Pressed = 1, Disabled = 4 };
+
+    // Artwork resources, one per state.
+    struct Skin {
+        QString normal;
+        QString hot;
+        QString pressed;
+        QString disabled;
+    };
+    static Skin defaultSkin();
+    static Skin closeSkin();
+
+    explicit SkinButton(int id, QWidget* parent = nullptr);
+
+    int id() const { return m_id; }
+    State state() const { return m_state; }
+
+    void setSkin(const Skin& skin);
+    // Three slices: 12-pixel ends around a stretched middle. Off: the picture
+    // fills the button once (close buttons and picture-only buttons).
+    void setThreeSlice(bool on);
+    bool isThreeSlice() const { return m_threeSlice; }
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+    void setCaptionColour(const QColor& colour);
+    void setCaptionOffset(QPoint offset);
+    // 16 x 16 icons, shown centred; the second one while disabled.
+    void setIcons(const QString& normal, const QString& disabled);
+
+    QSize sizeHint() const override;
+
+signals:
+    // The click (WM_COMMAND carrying the button's identifier).
+    void clicked(int id);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setState(State state);
+    QString skinFor(State state) const;
+
+    int m_id;
+    Skin m_skin;
+    State m_state = State::Normal;
+    bool m_threeSlice = true;
+    QString m_caption;
+    QColor m_captionColour{60, 60, 60};
+    QPoint m_captionOffset;
+    QString m_icon;
+    QString m_disabledIcon;
+};
+
+} // namespace montora

@@ -1,0 +1,57 @@
+#include "imaging/memory_picture_decoder.h"
+
+#include "imaging/image_library.h"
+#include "imaging/picture_limits.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+namespace montora {
+
+namespace {
+
+Status checkSize(const QSize& size, const QSize& expected, const QString& name)
+{
+    MONTORA_TRY(PictureLimits::check(size));
+    if (expected.isValid() && size != expected)
+        return Status::error(QStringLiteral("%1: the picture is %2 x %3 pixels, but its record says %4 x %5.")
+                                 .arg(name)
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(expected.width())
+                                 .arg(expected.height()));
+    return Status::ok();
+}
+
+} // namespace
+
+Result<QImage> MemoryPictureDecoder::decode(const QByteArray& bytes, const QString& nameForErrors,
+                                            const QSize& expectedSize)
+{
+    if (bytes.isEmpty())
+        return Result<QImage>::error(QStringLiteral("%1: the picture is empty.").arg(nameForErrors));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    if (reader.canRead()) {
+        const QSize stored = reader.size();
+        if (stored.isValid())
+            MONTORA_TRY(checkSize(stored, expectedSize, nameForErrors));
+        // The size was checked against our own limits above.
+        reader.setAllocationLimit(0);
+        QImage image;
+        if (reader.read(&image)) {
+            MONTORA_TRY(checkSize(image.size(), expectedSize, nameForErrors));
+            return image.convertToFormat(QImage::Format_ARGB32);
+        }
+    }
+    MONTORA_TRY_ASSIGN(size, ImageLibrary::ping(bytes, 0, nameForErrors));
+    MONTORA_TRY(checkSize(size, expectedSize, nameForErrors));
+    MONTORA_TRY_ASSIGN(image, ImageLibrary::decode(bytes, 0, nameForErrors));
+    MONTORA_TRY(checkSize(image.size(), expectedSize, nameForErrors));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace montora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "base/status.h"
+#include "library/library_record.h"
+
+#include <QString>
+
+#include <vector>
+
+class QFile;
+
+namespace montora {
+
+class BinaryReader;
+
+// What a walk over a whole file found: the records that are complete, and where
+// and why the walk stopped early when the file is damaged.
+struct LibraryListing {
+    std::int32_t count = 0; // as the file states it
+    std::vector<LibraryRecordHeader> headers;
+    Status damage;           // ok when all `count` records are complete
+    qint64 damageOffset = -1; // where the first incomplete record starts
+};
+
+struct LibraryContents {
+    std::vector<LibraryRecord> records; // the complete records, in file order
+    Status damage;
+};
+
+// A library file of either layout. Records are found by walking from the start,
+// as the files have no index. Every read is checked: an index at or beyond the
+// count, a negative size or a record larger than what is left in the file is
+// reported as an error, never read or allocated.
+class LibraryFile {
+public:
+    LibraryFile(QString path, LibraryLayout layout);
+
+    const QString& path() const { return m_path; }
+    LibraryLayout layout() const { return m_layout; }
+    bool exists() const;
+
+    Result<int> count() const;
+    Result<LibraryRecordHeader> header(int index) const;
+    Result<LibraryRecord> record(int index) const;
+    LibraryListing list() const;
+    LibraryContents readAll() const;
+    // The first record whose 16-byte extra field equals the key.
+    Result<LibraryRecord> findByKey(const MaskKey& key) const;
+
+    // Appends the records and raises the count; the file is created when missing.
+    // A damaged file is refused and left as it is.
+    Status append(const std::vector<LibraryRecord>& records) const;
+
+    // The walk's steps, shared with the appender.
+    static Result<std::int32_t> readCount(BinaryReader& reader);
+    static Result<LibraryRecordHeader> readHeader(BinaryReader& reader, LibraryLayout layout);
+
+protected:
+    Status open(QFile& file) const;
+    Status located(const Status& status, int index, qint64 offset) const;
+    Result<LibraryRecordHeader> seekTo(BinaryReader& reader, int index) const;
+    Result<LibraryRecord> readPayload(BinaryReader& reader, const LibraryRecordHeader& header) const;
+
+private:
+    QString m_path;
+    LibraryLayout m_layout;
+};
+
+} // namespace montora

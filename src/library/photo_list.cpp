@@ -1,0 +1,108 @@
+#include "library/photo_list.h"
+
+#include "base/atomic_file.h"
+#include "base/binary_reader.h"
+#include "base/binary_writer.h"
+#include "library/library_files.h"
+#include "library/mask_library.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace montora {
+
+namespace {
+
+// Reads the records, then their thumbnails; stops at the first damage. Only
+// entries whose record and thumbnail are both complete end up in `entries`.
+Status readEntries(BinaryReader& reader, std::vector<PhotoListEntry>& entries)
+{
+    MONTORA_TRY_ASSIGN(count, reader.readI32());
+    if (count < 0)
+        return Status::error(QStringLiteral("The photo count %1 is negative.").arg(count));
+    std::vector<PhotoListRecord> records;
+    Status damage;
+    for (std::int32_t i = 0; i < count && damage; ++i) {
+        PhotoListRecord record;
+        damage = reader.readRecord(record);
+        if (damage) {
+            record.position = std::int32_t(records.size());
+            record.state = 0;
+            records.push_back(record);
+        }
+    }
+    for (std::size_t i = 0; i < records.size() && damage; ++i) {
+        auto length = reader.readI32();
+        if (!length) {
+            damage = length.status();
+        } else if (*length < 0) {
+            damage = Status::error(QStringLiteral("Thumbnail %1 has a negative length.").arg(i));
+        } else {
+            auto jpeg = reader.readBytes(*length);
+            if (jpeg)
+                entries.push_back(PhotoListEntry{records[i], std::move(jpeg).value()});
+            else
+                damage = jpeg.status();
+        }
+    }
+    return damage;
+}
+
+} // namespace
+
+PhotoList::LoadResult PhotoList::load(const QString& folder)
+{
+    m_entries.clear();
+    const QString path = QDir(folder).filePath(LibraryFiles::kPhotoList);
+    if (!QFileInfo::exists(path))
+        return {LoadState::Missing, QStringLiteral("\"%1\" does not exist.").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {LoadState::Unreadable, QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
+    BinaryReader reader(file);
+    const Status read = readEntries(reader, m_entries);
+    if (read)
+        return {LoadState::Loaded, QString()};
+    file.close();
+    QString message = QStringLiteral("\"%1\" is damaged (%2); %3 complete entries were kept and the file was deleted.")
+                          .arg(path, read.message())
+                          .arg(m_entries.size());
+    if (!QFile::remove(path))
+        message = QStringLiteral("\"%1\" is damaged (%2) and could not be deleted.").arg(path, read.message());
+    return {LoadState::Damaged, message};
+}
+
+QByteArray PhotoList::encode() const
+{
+    QByteArray bytes;
+    BinaryWriter writer(bytes);
+    std::int32_t kept = 0;
+    for (const PhotoListEntry& entry : m_entries)
+        kept += entry.record.isRemoved() ? 0 : 1;
+    writer.writeI32(kept);
+    for (const PhotoListEntry& entry : m_entries)
+        if (!entry.record.isRemoved())
+            writer.writeRecord(entry.record);
+    // Every kept record gets its thumbnail slot, an empty one when it has none, so
+    // that the thumbnails stay in step with the records when read back.
+    for (const PhotoListEntry& entry : m_entries) {
+        if (entry.record.isRemoved())
+            continue;
+        writer.writeI32(std::int32_t(entry.thumbnail.size()));
+        writer.writeBytes(entry.thumbnail);
+    }
+    return bytes;
+}
+
+Status PhotoList::save(const QString& folder) const
+{
+    if (!QDir().mkpath(folder))
+        return Status::error(QStringLiteral("Cannot create the folder \"%1\".").arg(folder));
+    // A failed rebuild keeps the old copy, which is still the best source of the
+    // custom masks; it does not stop the photo list from being saved.
+    MaskLibrary(folder).refreshCustomCopy();
+    return AtomicFile::write(QDir(folder).filePath(LibraryFiles::kPhotoList), encode());
+}
+
+} // namespace montora

@@ -1,0 +1,146 @@
+#include "studio/preview_switches.h"
+
+#include "controls/c_fac_colour_picker.h"
+#include "controls/c_fac_colour_popup.h"
+#include "platform/ui/qt_prompter.h"
+#include "studio/controls_gallery.h"
+#include "tools/ui/new_collage_dialog.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace montora {
+
+namespace {
+
+const QString kNewCollage = QStringLiteral("new-collage-dialog");
+const QString kCollageSetting = QStringLiteral("collage-setting-dialog");
+const QString kGallery = QStringLiteral("controls-gallery");
+// Not for people: opens the colour pop-up once the dialog shows, for screenshots.
+const QString kOpenPopup = QStringLiteral("open-colour-popup");
+
+int modeFromName(const QString& name)
+{
+    const QStringList names{QStringLiteral("center"), QStringLiteral("tile"), QStringLiteral("stretch")};
+    return int(names.indexOf(name.toLower()));
+}
+
+bool readSettings(const QCommandLineParser& parser, CanvasSettings* settings, QString* error)
+{
+    bool ok = true;
+    if (parser.isSet(QStringLiteral("width")))
+        settings->width = parser.value(QStringLiteral("width")).toInt(&ok);
+    if (ok && parser.isSet(QStringLiteral("height")))
+        settings->height = parser.value(QStringLiteral("height")).toInt(&ok);
+    if (ok && parser.isSet(QStringLiteral("colour"))) {
+        const QColor colour(QLatin1Char('#') + parser.value(QStringLiteral("colour")));
+        ok = colour.isValid();
+        settings->backgroundColour = ColourTable::fromQColor(colour);
+    }
+    if (ok && parser.isSet(QStringLiteral("mode"))) {
+        settings->pictureMode = modeFromName(parser.value(QStringLiteral("mode")));
+        ok = settings->pictureMode >= 0;
+    }
+    settings->picturePath = parser.value(QStringLiteral("picture"));
+    if (!ok)
+        *error = QStringLiteral("montora-studio: bad --width, --height, --colour or --mode value");
+    return ok;
+}
+
+void printSettings(const CanvasSettings& settings)
+{
+    const QString line = QStringLiteral("width=%1 height=%2 colour=0x%3 picture=%4 mode=%5\n")
+                             .arg(settings.width)
+                             .arg(settings.height)
+                             .arg(settings.backgroundColour, 8, 16, QLatin1Char('0'))
+                             .arg(settings.picturePath)
+                             .arg(settings.pictureMode);
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+void openPopupWhenShown(NewCollageDialog& dialog)
+{
+    QTimer::singleShot(300, &dialog, [&dialog] {
+        CFacColourPicker* picker = dialog.colourButton();
+        picker->click();
+        QTimer::singleShot(100, &dialog, [picker] {
+            if (!picker->popup())
+                return;
+            for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(picker->popup(), &press);
+            }
+        });
+    });
+}
+
+int runDialog(const QCommandLineParser& parser, bool setting)
+{
+    CanvasSettings settings;
+    QString error;
+    if (!readSettings(parser, &settings, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 2;
+    }
+    QtPrompter prompter;
+    NewCollageDialog dialog(prompter);
+    prompter.setParent(&dialog);
+    dialog.setCaption(setting ? NewCollageForm::settingCaption() : QString());
+    dialog.setSettings(settings);
+    if (parser.isSet(kOpenPopup))
+        openPopupWhenShown(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        std::fputs("cancelled\n", stdout);
+        return 1;
+    }
+    printSettings(dialog.settings());
+    return 0;
+}
+
+} // namespace
+
+int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
+{
+    *handled = false;
+    if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
+        !args.contains(QLatin1String("--") + kGallery))
+        return 0;
+    *handled = true;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Opens one window of Montora Studio on its own."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {kNewCollage, QStringLiteral("Show the \"Create New Collage\" dialog.")},
+        {kCollageSetting, QStringLiteral("Show the \"Collage Setting\" dialog.")},
+        {kGallery, QStringLiteral("Show the skin buttons, scroll bars and colour picker.")},
+        {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
+        {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
+        {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
+        {QStringLiteral("picture"), QStringLiteral("Current background picture."), QStringLiteral("path")},
+        {QStringLiteral("mode"), QStringLiteral("Current picture mode."), QStringLiteral("center|tile|stretch")},
+    });
+    QCommandLineOption openPopup(kOpenPopup);
+    openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(openPopup);
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(kGallery)) {
+        ControlsGallery gallery;
+        gallery.show();
+        return app.exec();
+    }
+    return runDialog(parser, parser.isSet(kCollageSetting));
+}
+
+} // namespace montora

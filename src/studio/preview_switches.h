@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+class QApplication;
+
+namespace montora {
+
+// Switches of montora-studio that open one window on its own, to look at and
+// try it before the main window uses it:
+//   --new-collage-dialog       the "Create New Collage" dialog on the defaults
+//   --collage-setting-dialog   the "Collage Setting" dialog; --width N, --height N,
+//                              --colour RRGGBB, --picture PATH and
+//                              --mode center|tile|stretch give the current settings
+//   --controls-gallery         skin buttons in their states, scroll bars, a colour picker
+// The dialogs print the answer on standard output and exit 0 on OK, 1 on Cancel.
+// Sets *handled when one of them was given; the return value is the exit code.
+int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled);
+
+} // namespace montora
