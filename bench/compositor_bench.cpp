@@ -5,7 +5,14 @@
 #include "canvas/compositor.h"
 #include "canvas/library_resources.h"
 #include "imaging/image_library.h"
+#include "library/library_file_encoder.h"
+#include "library/library_files.h"
+#include "library/mask_pack.h"
 #include "platform/data_folder.h"
+#include "tools/text_style_presets.h"
+
+#include <QBuffer>
+#include <QDir>
 
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -43,13 +50,39 @@ QString largeJpeg(int index)
     return path;
 }
 
+// The built-in masks and one frame: a wide border with a transparent window.
+QString libraryFolder()
+{
+    const QString folder = scratch().filePath("Data") + "/";
+    QDir().mkpath(folder);
+    (void)MaskPack::installBuiltIn(folder);
+    QImage frame(600, 450, QImage::Format_ARGB32);
+    frame.fill(QColor(120, 80, 30));
+    QPainter painter(&frame);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(60, 45, 480, 360), Qt::transparent);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    frame.save(&buffer, "PNG");
+    LibraryRecord record;
+    record.width = frame.width();
+    record.height = frame.height();
+    record.payload = png;
+    record.setInsets(FrameInsets{0.1f, 0.1f, 0.9f, 0.9f});
+    QFile file(folder + LibraryFiles::kFrames);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(LibraryFileEncoder::file(LibraryLayout::PictureWithInsets, {record}));
+    return folder;
+}
+
 struct Collage {
-    LibraryResources resources;
+    LibraryResources resources{libraryFolder()};
     CollageProject project;
 
     Collage()
     {
-        DataFolder::setOverride(scratch().filePath("Data"));
         project.setResources(&resources);
         (void)project.setSize(1920, 1080);
         for (int i = 0; i < 20; ++i) {
@@ -66,9 +99,20 @@ struct Collage {
             if (i % 4 == 3)
                 (void)project.setFrame(0);
         }
-        (void)project.addText();
-        (void)project.addText();
-        (void)project.addText();
+        const char* texts[3] = {"Summer by the lake", "Friends\r\nand family", "2024"};
+        const int styles[3] = {0, 4, 6};
+        for (int i = 0; i < 3; ++i) {
+            project.deselectAll();
+            TextStyleRecord style = project.textStyle();
+            style.style = styles[i];
+            style.colour1 = TextStylePresets::colours(styles[i]).colour1;
+            style.colour2 = TextStylePresets::colours(styles[i]).colour2;
+            project.setTextStyle(style);
+            project.setText(QString::fromUtf8(texts[i]));
+            (void)project.addText();
+            project.items().back().setPosition(QPoint(200 + i * 550, 980 - i * 420));
+            project.items().back().setAngle(float(i * 7 - 7));
+        }
     }
 };
 
@@ -84,6 +128,9 @@ void warmCompose(benchmark::State& state)
     Compositor compositor;
     QImage surface(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     compositor.compose(c.project, surface, Compositor::Options{});
+    // To look at what is timed: MONTORA_BENCH_SNAPSHOT=collage.png
+    if (const QByteArray snapshot = qgetenv("MONTORA_BENCH_SNAPSHOT"); !snapshot.isEmpty())
+        surface.save(QString::fromLocal8Bit(snapshot));
     for (auto _ : state) {
         c.project.item(0).setPosition(c.project.item(0).position() + QPoint(1, 0));
         compositor.compose(c.project, surface, Compositor::Options{});

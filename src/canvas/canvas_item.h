@@ -6,7 +6,7 @@
 #include "canvas/item_kind.h"
 #include "canvas/item_runtime.h"
 #include "canvas/photo_item.h"
-#include "canvas/text_item_record.h"
+#include "tools/text_style_record.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -21,12 +21,12 @@ namespace montora {
 // in length.
 class CanvasItem {
 public:
-    using Record = std::variant<ClipartItem, BrushItem, TextItemRecord, PhotoItem>;
+    using Record = std::variant<ClipartItem, BrushItem, TextStyleRecord, PhotoItem>;
 
     explicit CanvasItem(const PhotoItem& record) : m_record(record) {}
     explicit CanvasItem(const ClipartItem& record) : m_record(record) {}
     explicit CanvasItem(const BrushItem& record) : m_record(record) {}
-    explicit CanvasItem(const TextItemRecord& record) : m_record(record) {}
+    explicit CanvasItem(const TextStyleRecord& record) : m_record(record) {}
 
     // An item from its record bytes (a project file or a history snapshot); the
     // runtime slots are cleared. Fails for a kind no project holds or a wrong size.
@@ -43,8 +43,8 @@ public:
     const ClipartItem* asClipart() const { return std::get_if<ClipartItem>(&m_record); }
     BrushItem* asBrush() { return std::get_if<BrushItem>(&m_record); }
     const BrushItem* asBrush() const { return std::get_if<BrushItem>(&m_record); }
-    TextItemRecord* asText() { return std::get_if<TextItemRecord>(&m_record); }
-    const TextItemRecord* asText() const { return std::get_if<TextItemRecord>(&m_record); }
+    TextStyleRecord* asText() { return std::get_if<TextStyleRecord>(&m_record); }
+    const TextStyleRecord* asText() const { return std::get_if<TextStyleRecord>(&m_record); }
 
     // Fields every kind has, wherever its record keeps them.
     bool isSelected() const;

@@ -1,10 +1,13 @@
 #include "canvas/collage_project.h"
 
 #include "imaging/picture_decoder.h"
+#include "tools/styled_text.h"
+#include "tools/text_style_presets.h"
 
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 namespace montora {
@@ -12,6 +15,16 @@ namespace montora {
 const QString CollageProject::kSelectPhotoMessage = QStringLiteral("Please select a photo on the canvas.");
 const QString CollageProject::kSelectPhotoOrClipartMessage =
     QStringLiteral("Please select a photo or clipart on the canvas.");
+
+CollageProject::CollageProject()
+{
+    // The text panel's starting style until the window hands over its own.
+    m_textStyle.font.lfHeight = 48;
+    (void)m_textStyle.font.setFaceName(QStringLiteral("Liberation Sans"));
+    const TextStylePresets::Colours colours = TextStylePresets::colours(0);
+    m_textStyle.colour1 = colours.colour1;
+    m_textStyle.colour2 = colours.colour2;
+}
 
 namespace {
 
@@ -269,8 +282,70 @@ Status CollageProject::addBrushStamp(const ViewPoint& at)
 
 Status CollageProject::addText()
 {
-    // SEAM (text engine pending): measuring and drawing text come with the text engine.
-    return Status::error(QStringLiteral("Text items need the text engine, which this build does not have yet."));
+    TextStyleRecord text{};
+    text.font.lfHeight = m_textStyle.font.lfHeight;
+    std::memcpy(text.font.lfFaceName, m_textStyle.font.lfFaceName, sizeof(text.font.lfFaceName));
+    text.font.lfWidth = 0;
+    text.scale = 1.0f;
+    text.regionIndex = -1;
+    text.creationOrdinal = itemCount() - 1;
+    text.style = m_textStyle.style;
+    text.transparency = m_textStyle.transparency;
+    text.colour1 = m_textStyle.colour1;
+    text.colour2 = m_textStyle.colour2;
+    std::memcpy(text.textBytes, m_textStyle.textBytes, sizeof(text.textBytes));
+    text.textBytes[sizeof(text.textBytes) - 1] = '\0';
+    const QSize measured = StyledText::measureText(text.font, text.text());
+    text.width = measured.width();
+    text.height = measured.height();
+    text.left = text.width / 2;
+    text.top = text.height / 2;
+    deselectAll();
+    text.selected = 1;
+    appendCreated(CanvasItem(text), HitRegionList::rectangle(text.width, text.height));
+    pushHistory();
+    m_brush.brushMode = false;
+    return Status::ok();
+}
+
+int CollageProject::firstSelectedTextIndex() const
+{
+    for (int i = 0; i < itemCount(); ++i)
+        if (m_items[size_t(i)].kind() == ItemKind::Text && m_items[size_t(i)].isSelected())
+            return i;
+    return -1;
+}
+
+void CollageProject::setText(const QString& text)
+{
+    m_textStyle.setText(text);
+    const int index = firstSelectedTextIndex();
+    if (index < 0)
+        return;
+    TextStyleRecord& item = *m_items[size_t(index)].asText();
+    std::memcpy(item.textBytes, m_textStyle.textBytes, sizeof(item.textBytes));
+    const QSize measured = StyledText::measureText(item.font, item.text());
+    item.width = measured.width();
+    item.height = measured.height();
+    m_regions.replace(item.regionIndex, HitRegionList::rectangle(item.width, item.height));
+    m_items[size_t(index)].runtime().clear();
+    m_modified = true;
+}
+
+void CollageProject::setTextStyle(const TextStyleRecord& style)
+{
+    m_textStyle = style;
+    const int index = firstSelectedTextIndex();
+    if (index < 0)
+        return;
+    TextStyleRecord& item = *m_items[size_t(index)].asText();
+    std::memcpy(item.font.lfFaceName, style.font.lfFaceName, sizeof(item.font.lfFaceName));
+    item.font.lfWidth = 0;
+    item.style = style.style;
+    item.colour1 = style.colour1;
+    item.colour2 = style.colour2;
+    item.transparency = style.transparency;
+    m_modified = true;
 }
 
 Status CollageProject::noPhotoSelected()

@@ -36,7 +36,7 @@ public:
     static const QString kSelectPhotoMessage;
     static const QString kSelectPhotoOrClipartMessage;
 
-    CollageProject() = default;
+    CollageProject();
 
     // Where library pictures, frames and masks come from; null means none exist.
     void setResources(CanvasResources* resources) { m_resources = resources; }
@@ -97,7 +97,15 @@ public:
     Result<int> addPixelPicture(const QImage& pixels);
     // One stamp of the chosen brush centred on the point, unselected; no undo step.
     Status addBrushStamp(const ViewPoint& at);
+    // A text item from the current text style: measured, selected, its top-left
+    // corner at half its measured size.
     Status addText();
+    // The typed text: becomes the current style's text (cut at 999 bytes) and the
+    // first selected text item's, which is measured again.
+    void setText(const QString& text);
+    // A new current style: the first selected text item takes its face, effect,
+    // colours and transparency, keeping its text, size, place, scale and angle.
+    void setTextStyle(const TextStyleRecord& style);
 
     // Operations on the selected photo.
     Status setFrame(int frameIndex);
@@ -145,8 +153,9 @@ public:
     static float zoomFactor(int listIndex);
     BrushSettings& brushSettings() { return m_brush; }
     const BrushSettings& brushSettings() const { return m_brush; }
-    TextItemRecord& textStyle() { return m_textStyle; }
-    const TextItemRecord& textStyle() const { return m_textStyle; }
+    int firstSelectedTextIndex() const;
+    TextStyleRecord& textStyle() { return m_textStyle; }
+    const TextStyleRecord& textStyle() const { return m_textStyle; }
 
 private:
     void restoreSnapshot(int index);
@@ -173,7 +182,7 @@ private:
     EditHistory m_history;
     BrushSettings m_brush;
     ColorRef m_effectTint = kDefaultTint;
-    TextItemRecord m_textStyle;
+    TextStyleRecord m_textStyle;
     CanvasResources* m_resources = nullptr;
     std::function<void()> m_historyListener;
 };

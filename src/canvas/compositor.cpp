@@ -2,6 +2,7 @@
 
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
+#include "tools/text_item_painter.h"
 #include "imaging/picture_limits.h"
 #include "imaging/resampler.h"
 
@@ -48,21 +49,18 @@ void Compositor::dropCaches()
     m_background = {};
 }
 
-void Compositor::addPictureJob(const QString& key, std::function<QImage()> build, const ToneMatrix& tone,
-                               bool visible, std::vector<ItemPictureCache::Job>& jobs)
+void Compositor::request(const QString& key, std::function<QImage()> build, const ToneMatrix& tone, bool visible,
+                         std::vector<ItemPictureCache::Request>& requests)
 {
-    const QString toneKey = ItemPictureCache::toneKeyOf(tone);
-    ItemPictureCache::Entry* entry = m_cache.use(key);
-    if (entry && entry->toneKey == toneKey)
+    // Marks what is kept as used; a picture out of sight is built once it is
+    // scrolled into view.
+    if (m_cache.has(key, tone) || !visible)
         return;
-    // Pictures are built lazily: one out of sight waits until it is scrolled into view.
-    if (!visible)
-        return;
-    jobs.push_back(ItemPictureCache::Job{key, entry ? nullptr : std::move(build), tone, toneKey});
+    requests.push_back(ItemPictureCache::Request{key, std::move(build), tone});
 }
 
 void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& plan,
-                           std::vector<ItemPictureCache::Job>& jobs)
+                           std::vector<ItemPictureCache::Request>& requests)
 {
     const QString path = photo.picturePath();
     const QFileInfo file(path);
@@ -74,13 +72,13 @@ void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& 
         CanvasResources* resources = project.resources();
         plan.frameKey = QStringLiteral("frame|%1|%2").arg(frameIndex).arg(sizeKey(display));
         PictureWork& work = m_cache.work();
-        addPictureJob(
+        request(
             plan.frameKey,
             [resources, frameIndex, display, &work] {
                 return resources ? ItemPictureBuilder::frame(resources->framePicture(frameIndex), display, work)
                                  : QImage();
             },
-            ToneMatrix(), plan.visible, jobs);
+            ToneMatrix(), plan.visible, requests);
     }
     if (!plan.fileExists || plan.display.isEmpty())
         return;
@@ -96,8 +94,8 @@ void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& 
     if (crop.isEmpty())
         return;
 
-    PhotoPictureRequest request{path, fullSize, crop, plan.display, photo.maskNumber, photo.customMask != 0, {}};
-    std::copy(std::begin(photo.customMaskKey), std::end(photo.customMaskKey), request.maskKey.begin());
+    PhotoPictureRequest source{path, fullSize, crop, plan.display, photo.maskNumber, photo.customMask != 0, {}};
+    std::copy(std::begin(photo.customMaskKey), std::end(photo.customMaskKey), source.maskKey.begin());
     plan.pictureKey = QStringLiteral("photo|%1|%2|%3|%4,%5,%6,%7|%8|%9")
                           .arg(path)
                           .arg(file.lastModified().toMSecsSinceEpoch())
@@ -116,13 +114,13 @@ void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& 
                                    : QStringLiteral("nomask"));
     CanvasResources* resources = project.resources();
     PictureWork& work = m_cache.work();
-    addPictureJob(
-        plan.pictureKey, [request, resources, &work] { return ItemPictureBuilder::photo(request, resources, work); },
-        plan.tone, plan.visible, jobs);
+    request(
+        plan.pictureKey, [source, resources, &work] { return ItemPictureBuilder::photo(source, resources, work); },
+        plan.tone, plan.visible, requests);
 }
 
 void Compositor::planClipart(CollageProject& project, const ClipartItem& clipart, ItemPlan& plan,
-                             std::vector<ItemPictureCache::Job>& jobs)
+                             std::vector<ItemPictureCache::Request>& requests)
 {
     plan.tone = ToneMatrix::forItem(clipart.opacity, clipart.tone);
     if (plan.display.isEmpty())
@@ -135,9 +133,9 @@ void Compositor::planClipart(CollageProject& project, const ClipartItem& clipart
             return;
         const QImage source = *pixels;
         plan.pictureKey = QStringLiteral("pixels|%1|%2").arg(clipart.pictureId).arg(sizeKey(display));
-        addPictureJob(
+        request(
             plan.pictureKey, [source, display, &work] { return ItemPictureBuilder::reduced(source, display, work); },
-            plan.tone, plan.visible, jobs);
+            plan.tone, plan.visible, requests);
         return;
     }
     const int id = clipart.pictureId;
@@ -146,17 +144,17 @@ void Compositor::planClipart(CollageProject& project, const ClipartItem& clipart
     CanvasResources* resources = project.resources();
     plan.pictureKey =
         QStringLiteral("library|%1|%2|%3|%4").arg(id).arg(tinted ? 1 : 0).arg(tint).arg(sizeKey(display));
-    addPictureJob(
+    request(
         plan.pictureKey,
         [resources, id, tinted, tint, display, &work] {
             return resources ? ItemPictureBuilder::reduced(resources->libraryPicture(id, tint, tinted), display, work)
                              : QImage();
         },
-        plan.tone, plan.visible, jobs);
+        plan.tone, plan.visible, requests);
 }
 
 void Compositor::planBrush(CollageProject& project, const BrushItem& brush, ItemPlan& plan,
-                           std::vector<ItemPictureCache::Job>& jobs)
+                           std::vector<ItemPictureCache::Request>& requests)
 {
     plan.tone = ToneMatrix::forItem(brush.opacity, brush.tone);
     if (plan.display.isEmpty())
@@ -171,17 +169,17 @@ void Compositor::planBrush(CollageProject& project, const BrushItem& brush, Item
     const QSize display = plan.display;
     PictureWork& work = m_cache.work();
     plan.pictureKey = QStringLiteral("brush|%1|%2|%3").arg(index).arg(colour).arg(sizeKey(display));
-    addPictureJob(
+    request(
         plan.pictureKey,
         [source, resources, index, colour, display, &work] {
             const QImage picture = !source.isNull() ? source : resources ? resources->brushPicture(index) : QImage();
             return ItemPictureBuilder::brush(picture, colour, display, work);
         },
-        plan.tone, plan.visible, jobs);
+        plan.tone, plan.visible, requests);
 }
 
 Compositor::ItemPlan Compositor::planItem(CollageProject& project, CanvasItem& item, float zoom, const QRect& area,
-                                          std::vector<ItemPictureCache::Job>& jobs)
+                                          std::vector<ItemPictureCache::Request>& requests)
 {
     ItemPlan plan;
     if (!ItemGeometry::isDrawable(item, zoom)) {
@@ -193,11 +191,11 @@ Compositor::ItemPlan Compositor::planItem(CollageProject& project, CanvasItem& i
     plan.world = ItemGeometry::worldTransform(item, zoom);
     plan.visible = ItemGeometry::surfaceBounds(item, zoom).intersects(area);
     if (auto* photo = item.asPhoto())
-        planPhoto(project, *photo, plan, jobs);
+        planPhoto(project, *photo, plan, requests);
     else if (const auto* clipart = item.asClipart())
-        planClipart(project, *clipart, plan, jobs);
+        planClipart(project, *clipart, plan, requests);
     else if (const auto* brush = item.asBrush())
-        planBrush(project, *brush, plan, jobs);
+        planBrush(project, *brush, plan, requests);
     return plan;
 }
 
@@ -211,12 +209,12 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     const QRect collage = collageRect(project.size(), zoom);
 
     m_cache.beginPass();
-    std::vector<ItemPictureCache::Job> jobs;
+    std::vector<ItemPictureCache::Request> requests;
     std::vector<ItemPlan> plans;
     plans.reserve(project.items().size());
     for (CanvasItem& item : project.items())
-        plans.push_back(planItem(project, item, zoom, area, jobs));
-    m_cache.run(jobs);
+        plans.push_back(planItem(project, item, zoom, area, requests));
+    m_cache.run(requests);
 
     QPainter painter(&surface);
     // Window and viewport stay apart from the world transforms the items set.
@@ -287,12 +285,12 @@ void Compositor::drawBackground(QPainter& painter, const CollageProject& project
 
 void Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target)
 {
-    ItemPictureCache::Entry* entry = plan.pictureKey.isEmpty() ? nullptr : m_cache.use(plan.pictureKey);
-    if (!entry || entry->drawable.isNull())
+    const QImage* picture = plan.pictureKey.isEmpty() ? nullptr : m_cache.drawable(plan.pictureKey, plan.tone);
+    if (!picture || picture->isNull())
         return;
     const bool plain = plan.tone.onlyScalesAlpha();
     painter.setOpacity(plain ? std::clamp(plan.tone.alphaScale(), 0.0f, 1.0f) : 1.0);
-    painter.drawImage(target, entry->drawable, QRectF(entry->drawable.rect()));
+    painter.drawImage(target, *picture, QRectF(picture->rect()));
     painter.setOpacity(1.0);
 }
 
@@ -319,19 +317,18 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
                 drawPicture(painter, plan, box);
             }
         }
-        ItemPictureCache::Entry* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.use(plan.frameKey);
-        if (plan.visible && frame && !frame->drawable.isNull()) {
+        const QImage* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.drawable(plan.frameKey, ToneMatrix());
+        if (plan.visible && frame && !frame->isNull()) {
             painter.setOpacity(std::clamp(photo->opacity, 0.0f, 1.0f));
-            painter.drawImage(box, frame->drawable, QRectF(frame->drawable.rect()));
+            painter.drawImage(box, *frame, QRectF(frame->rect()));
             painter.setOpacity(1.0);
         }
-    } else if (TextItemRecord* text = item.asText()) {
-        // SEAM (text engine pending): the text itself is drawn by the text engine.
-        const QRect screen = ItemGeometry::textScreenBox(item, zoom);
-        text->setField<std::int32_t>(text_offsets::kScreenBox, screen.left());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 4, screen.top());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 8, screen.left() + screen.width());
-        text->setField<std::int32_t>(text_offsets::kScreenBox + 12, screen.top() + screen.height());
+    } else if (TextStyleRecord* text = item.asText()) {
+        if (plan.visible) {
+            painter.resetTransform();
+            TextItemPainter::paint(painter, *text, zoom);
+        }
+        text->screenBox = TextItemPainter::screenBox(*text, zoom);
     } else if (plan.visible) {
         drawPicture(painter, plan, box);
     }

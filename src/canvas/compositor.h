@@ -60,14 +60,14 @@ private:
     };
 
     ItemPlan planItem(CollageProject& project, CanvasItem& item, float zoom, const QRect& area,
-                      std::vector<ItemPictureCache::Job>& jobs);
-    void planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& plan, std::vector<ItemPictureCache::Job>& jobs);
+                      std::vector<ItemPictureCache::Request>& requests);
+    void planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& plan, std::vector<ItemPictureCache::Request>& requests);
     void planClipart(CollageProject& project, const ClipartItem& clipart, ItemPlan& plan,
-                     std::vector<ItemPictureCache::Job>& jobs);
+                     std::vector<ItemPictureCache::Request>& requests);
     void planBrush(CollageProject& project, const BrushItem& brush, ItemPlan& plan,
-                   std::vector<ItemPictureCache::Job>& jobs);
-    void addPictureJob(const QString& key, std::function<QImage()> build, const ToneMatrix& tone, bool visible,
-                       std::vector<ItemPictureCache::Job>& jobs);
+                   std::vector<ItemPictureCache::Request>& requests);
+    void request(const QString& key, std::function<QImage()> build, const ToneMatrix& tone, bool visible,
+                 std::vector<ItemPictureCache::Request>& requests);
 
     void drawBackground(QPainter& painter, const CollageProject& project, float zoom);
     void drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan, float zoom,

@@ -1,5 +1,7 @@
 #include "canvas/item_geometry.h"
 
+#include "tools/text_item_painter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -56,15 +58,8 @@ QSize ItemGeometry::displaySize(const CanvasItem& item, float zoom)
 QTransform ItemGeometry::worldTransform(const CanvasItem& item, float zoom)
 {
     const QPoint at = item.position();
-    if (item.kind() == ItemKind::Text) {
-        const QSize measured = item.boxSize();
-        const double s = double(zoom) * item.scale();
-        const double w = measured.width();
-        const double h = measured.height();
-        return QTransform::fromTranslate(-w / 2, -h / 2) * QTransform::fromScale(s, s)
-               * QTransform().rotate(item.angle())
-               * QTransform::fromTranslate(s * w / 2 + at.x() * double(zoom), s * h / 2 + at.y() * double(zoom));
-    }
+    if (const TextStyleRecord* text = item.asText())
+        return TextItemPainter::transform(*text, zoom);
     const QSize display = displaySize(item, zoom);
     const int halfWidth = display.width() / 2;
     const int halfHeight = display.height() / 2;
@@ -115,16 +110,6 @@ QRect ItemGeometry::surfaceBounds(const CanvasItem& item, float zoom)
     const int margin = 24 + int(0.02 * std::max(std::abs(box.width()), std::abs(box.height())));
     const QRect local = box.adjusted(-margin, -margin, margin, margin);
     return selectionTransform(item, zoom).mapRect(QRectF(local)).toAlignedRect();
-}
-
-QRect ItemGeometry::textScreenBox(const CanvasItem& item, float zoom)
-{
-    const QPoint at = item.position();
-    const QSize measured = item.boxSize();
-    const float scale = item.scale();
-    return QRect(QPoint(int(std::trunc(at.x() * zoom)), int(std::trunc(at.y() * zoom))),
-                 QPoint(int(std::trunc(zoom * (measured.width() * scale + at.x()))) - 1,
-                        int(std::trunc((at.y() + measured.height() * scale) * zoom)) - 1));
 }
 
 } // namespace montora

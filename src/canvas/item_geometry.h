@@ -29,8 +29,6 @@ public:
     static QRect handleRect(const CanvasItem& item, float zoom);
     // The surface rectangle the item can touch, handles included.
     static QRect surfaceBounds(const CanvasItem& item, float zoom);
-    // A text item's on-screen box: scaled, unrotated, zoomed.
-    static QRect textScreenBox(const CanvasItem& item, float zoom);
 };
 
 } // namespace montora

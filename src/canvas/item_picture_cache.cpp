@@ -2,20 +2,52 @@
 
 #include "imaging/picture_decoder.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <atomic>
 #include <thread>
 
 namespace montora {
 
-ItemPictureCache::Entry* ItemPictureCache::use(const QString& key)
+namespace {
+
+// Runs task(i) for i in 0..count-1 on up to as many threads as the machine has.
+void inParallel(size_t count, const std::function<void(size_t)>& task)
 {
-    auto it = m_entries.find(key);
-    if (it == m_entries.end())
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i = next++; i < count; i = next++)
+            task(i);
+    };
+    const size_t threads = std::min<size_t>(count, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8));
+    std::vector<std::thread> pool;
+    for (size_t t = 1; t < threads; ++t)
+        pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool)
+        thread.join();
+}
+
+} // namespace
+
+ItemPictureCache::Entry* ItemPictureCache::use(QHash<QString, Entry>& table, const QString& key)
+{
+    auto it = table.find(key);
+    if (it == table.end())
         return nullptr;
     it->alive = true;
     return &*it;
 }
+
+const QImage* ItemPictureCache::drawable(const QString& key, const ToneMatrix& tone)
+{
+    use(m_pictures, key);
+    Entry* entry = use(m_drawables, drawableKey(key, tone));
+    return entry ? &entry->image : nullptr;
+}
+
+bool ItemPictureCache::has(const QString& key, const ToneMatrix& tone) { return drawable(key, tone) != nullptr; }
 
 QString ItemPictureCache::toneKeyOf(const ToneMatrix& tone)
 {
@@ -37,77 +69,66 @@ QImage ItemPictureCache::drawableOf(const QImage& picture, const ToneMatrix& ton
     if (tone.onlyScalesAlpha())
         return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ++work.tones;
-    QImage toned = tone.apply(picture);
-    return toned.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return tone.apply(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void ItemPictureCache::run(std::vector<Job>& jobs)
+void ItemPictureCache::run(const std::vector<Request>& requests)
 {
-    if (jobs.empty())
-        return;
-    struct Outcome {
-        QImage picture;
-        QImage drawable;
-        bool built = false;
-    };
-    std::vector<Outcome> outcomes(jobs.size());
-    // Existing pictures that only need a new drawable are looked up before the
-    // workers start, so the workers never touch the table.
-    std::vector<QImage> existing(jobs.size());
-    for (size_t i = 0; i < jobs.size(); ++i)
-        if (!jobs[i].build)
-            if (Entry* entry = use(jobs[i].key))
-                existing[i] = entry->picture;
-
-    std::atomic<size_t> next{0};
-    auto worker = [&] {
-        for (size_t i = next++; i < jobs.size(); i = next++) {
-            Outcome& outcome = outcomes[i];
-            if (jobs[i].build) {
-                outcome.picture = jobs[i].build();
-                outcome.built = true;
-            } else {
-                outcome.picture = existing[i];
-            }
-            outcome.drawable = drawableOf(outcome.picture, jobs[i].tone, m_work);
+    // First the pictures, each once however many items show it.
+    std::vector<const Request*> builds;
+    QSet<QString> building;
+    for (const Request& request : requests)
+        if (!m_pictures.contains(request.key) && !building.contains(request.key)) {
+            building.insert(request.key);
+            builds.push_back(&request);
         }
+    std::vector<QImage> built(builds.size());
+    inParallel(builds.size(), [&](size_t i) { built[i] = builds[i]->build ? builds[i]->build() : QImage(); });
+    for (size_t i = 0; i < builds.size(); ++i)
+        m_pictures.insert(builds[i]->key, Entry{std::move(built[i]), true});
+
+    // Then their copies in each tone.
+    struct Recolour {
+        QString key;
+        QImage picture;
+        const ToneMatrix* tone;
+        QImage drawable;
     };
-    const size_t threads =
-        std::min<size_t>(jobs.size(), std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8));
-    if (threads <= 1) {
-        worker();
-    } else {
-        std::vector<std::thread> pool;
-        for (size_t t = 1; t < threads; ++t)
-            pool.emplace_back(worker);
-        worker();
-        for (std::thread& thread : pool)
-            thread.join();
+    std::vector<Recolour> recolours;
+    QSet<QString> recolouring;
+    for (const Request& request : requests) {
+        const QString key = drawableKey(request.key, request.tone);
+        if (m_drawables.contains(key) || recolouring.contains(key))
+            continue;
+        recolouring.insert(key);
+        recolours.push_back(Recolour{key, m_pictures.value(request.key).image, &request.tone, QImage()});
     }
-    for (size_t i = 0; i < jobs.size(); ++i) {
-        Entry& entry = m_entries[jobs[i].key];
-        if (outcomes[i].built)
-            entry.picture = std::move(outcomes[i].picture);
-        entry.drawable = std::move(outcomes[i].drawable);
-        entry.toneKey = jobs[i].toneKey;
-        entry.alive = true;
-    }
+    inParallel(recolours.size(), [&](size_t i) {
+        recolours[i].drawable = drawableOf(recolours[i].picture, *recolours[i].tone, m_work);
+    });
+    for (Recolour& recolour : recolours)
+        m_drawables.insert(recolour.key, Entry{std::move(recolour.drawable), true});
 }
 
 void ItemPictureCache::beginPass()
 {
-    for (Entry& entry : m_entries)
+    for (Entry& entry : m_pictures)
+        entry.alive = false;
+    for (Entry& entry : m_drawables)
         entry.alive = false;
 }
 
 void ItemPictureCache::endPass()
 {
-    m_entries.removeIf([](const QHash<QString, Entry>::iterator it) { return !it->alive; });
+    auto dead = [](const QHash<QString, Entry>::iterator it) { return !it->alive; };
+    m_pictures.removeIf(dead);
+    m_drawables.removeIf(dead);
 }
 
 void ItemPictureCache::clear()
 {
-    m_entries.clear();
+    m_pictures.clear();
+    m_drawables.clear();
     m_sources.clear();
 }
 

@@ -14,37 +14,34 @@
 namespace montora {
 
 // The pictures one compositor draws items from, each under a key that names
-// everything it depends on (file and its date, crop, display size, mask, tint...).
-// A move, a turn or a selection change keeps every key, so nothing is decoded or
-// rescaled; a change of what a picture depends on gives a new key and a new
-// picture. Entries no item used during a pass are dropped at its end.
+// everything it depends on (file and its date, crop, display size, mask, tint...),
+// and their recoloured copies under that key and the tone. A move, a turn or a
+// selection change keeps every key, so nothing is decoded or rescaled; a new tone
+// only recolours the kept picture. Entries no item used during a pass are dropped
+// at its end.
 class ItemPictureCache {
 public:
-    struct Entry {
-        QImage picture;  // ARGB32: cropped, masked, reduced to display size
-        QImage drawable; // premultiplied, recoloured by the tone (alpha-only tones are left to the painter)
-        QString toneKey;
-        bool alive = false;
-    };
-
-    // A picture to build (when its key is missing) and the tone its drawable needs.
-    struct Job {
+    // A picture an item needs: how to build it when its key is missing, and the
+    // tone its drawable copy takes.
+    struct Request {
         QString key;
-        std::function<QImage()> build; // null: the entry exists and only needs recolouring
+        std::function<QImage()> build;
         ToneMatrix tone;
-        QString toneKey;
     };
 
-    // The entry under the key, marked as used in this pass; null when missing.
-    Entry* use(const QString& key);
-    // Builds the pictures and drawables of the jobs, several at a time.
-    void run(std::vector<Job>& jobs);
+    // The drawable (premultiplied, recoloured unless the tone only scales alpha, which
+    // the painter does) of a picture in a tone, marked as used; null when missing.
+    const QImage* drawable(const QString& key, const ToneMatrix& tone);
+    // Whether the drawable is there; marks what is there as used.
+    bool has(const QString& key, const ToneMatrix& tone);
+    // Builds the missing pictures, then the missing drawables, several at a time.
+    void run(const std::vector<Request>& requests);
 
     void beginPass();
     // Drops the entries no item used since beginPass().
     void endPass();
     void clear();
-    int size() const { return int(m_entries.size()); }
+    int size() const { return int(m_pictures.size()); }
 
     PictureWork& work() { return m_work; }
 
@@ -56,13 +53,21 @@ public:
     static QImage drawableOf(const QImage& picture, const ToneMatrix& tone, PictureWork& work);
 
 private:
+    struct Entry {
+        QImage image;
+        bool alive = false;
+    };
     struct SourceInfo {
         QDateTime modified;
         qint64 bytes = -1;
         QSize size;
     };
 
-    QHash<QString, Entry> m_entries;
+    static QString drawableKey(const QString& key, const ToneMatrix& tone) { return key + u'#' + toneKeyOf(tone); }
+    Entry* use(QHash<QString, Entry>& table, const QString& key);
+
+    QHash<QString, Entry> m_pictures;  // ARGB32: cropped, masked, reduced to display size
+    QHash<QString, Entry> m_drawables; // premultiplied, recoloured
     QHash<QString, SourceInfo> m_sources;
     PictureWork m_work;
 };

@@ -1,19 +1,73 @@
 #include "canvas/library_resources.h"
 
+#include "library/library_reader.h"
+#include "library/mask_library.h"
+
 namespace montora {
 
-QImage LibraryResources::libraryPicture(int, ColorRef, bool) { return QImage(); }
-QImage LibraryResources::brushPicture(int) { return QImage(); }
-QImage LibraryResources::framePicture(int) { return QImage(); }
-std::optional<FrameWindow> LibraryResources::frameWindow(int) { return std::nullopt; }
-QImage LibraryResources::maskPicture(int) { return QImage(); }
-std::optional<MaskKeyBytes> LibraryResources::maskKey(int) { return std::nullopt; }
-QImage LibraryResources::customMaskPicture(const MaskKeyBytes&) { return QImage(); }
-std::optional<CustomMaskBlock> LibraryResources::customMaskBlock(const MaskKeyBytes&) { return std::nullopt; }
+namespace {
 
-Status LibraryResources::addCustomMask(const MaskKeyBytes&, const CustomMaskBlock&)
+MaskKey toMaskKey(const MaskKeyBytes& bytes) { return MaskKey::fromBytes(bytes.data()); }
+
+QImage argb32(const Result<QImage>& picture)
 {
-    return Status::error(QStringLiteral("This build cannot add custom masks to the mask library yet."));
+    return picture ? picture->convertToFormat(QImage::Format_ARGB32) : QImage();
+}
+
+} // namespace
+
+// The readers are made per call so that a data folder chosen later (a command-line
+// option) is the one used.
+LibraryReader LibraryResources::reader() const { return m_folder.isEmpty() ? LibraryReader() : LibraryReader(m_folder); }
+MaskLibrary LibraryResources::masks() const { return m_folder.isEmpty() ? MaskLibrary() : MaskLibrary(m_folder); }
+
+QImage LibraryResources::libraryPicture(int id, ColorRef tint, bool tinted)
+{
+    return argb32(reader().libraryPicture(id, tinted ? std::optional<std::uint32_t>(tint) : std::nullopt));
+}
+
+QImage LibraryResources::brushPicture(int index) { return argb32(reader().brushPicture(index)); }
+
+QImage LibraryResources::framePicture(int index) { return argb32(reader().framePicture(index)); }
+
+std::optional<FrameWindow> LibraryResources::frameWindow(int index)
+{
+    const auto insets = reader().frameInsets(index);
+    if (!insets || !insets->isValid())
+        return std::nullopt;
+    return FrameWindow{insets->left, insets->top, insets->right, insets->bottom};
+}
+
+QImage LibraryResources::maskPicture(int index)
+{
+    const auto mask = masks().maskPixels(index);
+    return mask ? mask->pixels.convertToFormat(QImage::Format_ARGB32) : QImage();
+}
+
+std::optional<MaskKeyBytes> LibraryResources::maskKey(int index)
+{
+    const auto key = masks().maskKey(index);
+    if (!key)
+        return std::nullopt;
+    return key->bytes;
+}
+
+QImage LibraryResources::customMaskPicture(const MaskKeyBytes& key)
+{
+    return argb32(masks().customMaskPixels(toMaskKey(key)));
+}
+
+std::optional<CustomMaskBlock> LibraryResources::customMaskBlock(const MaskKeyBytes& key)
+{
+    const auto mask = masks().customMaskBytes(toMaskKey(key));
+    if (!mask)
+        return std::nullopt;
+    return CustomMaskBlock{mask->width, mask->height, mask->bytes};
+}
+
+Status LibraryResources::addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block)
+{
+    return masks().appendToCustomCopy(toMaskKey(key), EncodedMask{block.width, block.height, block.data});
 }
 
 } // namespace montora

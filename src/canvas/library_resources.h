@@ -1,15 +1,22 @@
 #pragma once
 
 #include "canvas/canvas_resources.h"
+#include "library/library_reader.h"
+#include "library/mask_library.h"
+
+#include <QString>
 
 namespace montora {
 
-// The canvas's resources read from the library files in the data folder.
-// SEAM (library files pending): until the library readers land, every library
-// picture, frame and mask is reported missing, so such items draw nothing and
-// custom masks carried by projects cannot be added.
+// The canvas's resources read from the library files of a folder (by default the
+// data folder, looked up at each call): cliparts and decorations (tinted), brushes,
+// frames, masks and the custom-mask copy. Every call opens, reads and closes its
+// file, so pictures may be built on several threads at once.
 class LibraryResources : public CanvasResources {
 public:
+    LibraryResources() = default;
+    explicit LibraryResources(QString folder) : m_folder(std::move(folder)) {}
+
     QImage libraryPicture(int id, ColorRef tint, bool tinted) override;
     QImage brushPicture(int index) override;
     QImage framePicture(int index) override;
@@ -18,7 +25,14 @@ public:
     std::optional<MaskKeyBytes> maskKey(int index) override;
     QImage customMaskPicture(const MaskKeyBytes& key) override;
     std::optional<CustomMaskBlock> customMaskBlock(const MaskKeyBytes& key) override;
+    // Appends to "cusmask.cfg", which is created when missing.
     Status addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block) override;
+
+private:
+    LibraryReader reader() const;
+    MaskLibrary masks() const;
+
+    QString m_folder; // empty: the data folder
 };
 
 } // namespace montora

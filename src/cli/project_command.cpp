@@ -7,11 +7,13 @@
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
+#include "tools/text_style_presets.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
 
 #include <cmath>
+#include <optional>
 
 namespace montora::cli {
 
@@ -23,9 +25,19 @@ const char* kNewUsage =
     "The size is rounded down to multiples of 4.";
 const char* kAddPhotoUsage =
     "Usage: montora add-photo PROJECT.mcf PICTURE [--at X,Y] [--scale S] [--angle DEG] [--opacity O]\n"
+    "                         [--mask N] [--frame N] [--tone C,B,S,H,G,K]\n"
     "Adds a photo as the editor does when one is dropped at X,Y (default 0,0) of the collage at zoom 1:\n"
     "on top, selected, scaled so that its width plus height is a third of the collage's.\n"
-    "--scale, --angle and --opacity then set those fields. The project is saved in place.";
+    "--scale, --angle and --opacity then set those fields; --mask and --frame apply mask or frame N of\n"
+    "the data folder's libraries (numbered from 1, as info shows them); --tone sets the tuning from the\n"
+    "six slider positions: contrast 20-400, brightness 0-200, saturation 0-300, hue 0-36000,\n"
+    "gamma 20-400, colour 0-36000 (defaults 100,100,100,18000,100,18000). The project is saved in place.";
+const char* kAddTextUsage =
+    "Usage: montora add-text PROJECT.mcf TEXT [--style N] [--font FACE] [--height H] [--colours RRGGBB,RRGGBB]\n"
+    "                        [--transparency T] [--at X,Y] [--angle DEG] [--scale S]\n"
+    "Adds a text item as the text panel's Add does: measured, selected, its top-left corner at half its\n"
+    "size (or at X,Y). Defaults: effect 0 with its preset colours, \"Liberation Sans\", lfHeight 48.\n"
+    "\\n in TEXT breaks the line. The project is saved in place.";
 const char* kInfoUsage =
     "Usage: montora info PROJECT.mcf\n"
     "Prints the collage as JSON: size, background and every item in layer order.\n"
@@ -69,6 +81,24 @@ bool parseFloat(const QString& text, float* value)
         return false;
     *value = float(parsed);
     return true;
+}
+
+// Six slider positions within their ranges.
+std::optional<ToneSettings> parseTone(const QString& text)
+{
+    const QStringList parts = text.split(',');
+    if (parts.size() != 6)
+        return std::nullopt;
+    const int low[6] = {20, 0, 0, 0, 20, 0};
+    const int high[6] = {400, 200, 300, 36000, 400, 36000};
+    int value[6];
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        value[i] = parts[i].toInt(&ok);
+        if (!ok || value[i] < low[i] || value[i] > high[i])
+            return std::nullopt;
+    }
+    return ToneSettings::fromSliders(value[0], value[1], value[2], value[3], value[4], value[5], true);
 }
 
 int newProject(CliContext& context)
@@ -132,8 +162,24 @@ int addPhoto(CliContext& context)
     const QString scale = takeOption(context.args, "--scale", &missing);
     const QString angle = takeOption(context.args, "--angle", &missing);
     const QString opacity = takeOption(context.args, "--opacity", &missing);
+    const QString mask = takeOption(context.args, "--mask", &missing);
+    const QString frame = takeOption(context.args, "--frame", &missing);
+    const QString tone = takeOption(context.args, "--tone", &missing);
     if (missing)
         return usageError(context, "an option is missing its value", kAddPhotoUsage);
+    bool ok = true;
+    const int maskNumber = mask.isNull() ? 0 : mask.toInt(&ok);
+    if (!ok || (!mask.isNull() && maskNumber < 1))
+        return usageError(context, "--mask takes a mask number from 1", kAddPhotoUsage);
+    const int frameNumber = frame.isNull() ? 0 : frame.toInt(&ok);
+    if (!ok || (!frame.isNull() && frameNumber < 1))
+        return usageError(context, "--frame takes a frame number from 1", kAddPhotoUsage);
+    std::optional<ToneSettings> toneValues;
+    if (!tone.isNull()) {
+        toneValues = parseTone(tone);
+        if (!toneValues)
+            return usageError(context, "--tone takes six slider positions C,B,S,H,G,K", kAddPhotoUsage);
+    }
     if (context.args.size() != 2)
         return usageError(context, "add-photo needs PROJECT.mcf and PICTURE", kAddPhotoUsage);
     QPoint point;
@@ -168,6 +214,92 @@ int addPhoto(CliContext& context)
         photo.angle = angleValue;
     if (!opacity.isNull())
         photo.opacity = opacityValue;
+    Status applied = Status::ok();
+    if (maskNumber > 0)
+        applied = project.setMask(maskNumber - 1);
+    if (applied && frameNumber > 0)
+        applied = project.setFrame(frameNumber - 1);
+    if (applied && toneValues)
+        applied = project.setTuning(*toneValues, false);
+    if (!applied)
+        return fail(context, projectPath, applied.message());
+    const Status saved = ProjectFileWriter::save(project, projectPath);
+    return saved ? kSuccess : fail(context, projectPath, saved.message());
+}
+
+int addText(CliContext& context)
+{
+    if (wantsHelp(context.args)) {
+        context.out << kAddTextUsage << "\n";
+        return kSuccess;
+    }
+    bool missing = false;
+    const QString style = takeOption(context.args, "--style", &missing);
+    const QString font = takeOption(context.args, "--font", &missing);
+    const QString height = takeOption(context.args, "--height", &missing);
+    const QString colours = takeOption(context.args, "--colours", &missing);
+    const QString transparency = takeOption(context.args, "--transparency", &missing);
+    const QString at = takeOption(context.args, "--at", &missing);
+    const QString angle = takeOption(context.args, "--angle", &missing);
+    const QString scale = takeOption(context.args, "--scale", &missing);
+    if (missing)
+        return usageError(context, "an option is missing its value", kAddTextUsage);
+    if (context.args.size() != 2)
+        return usageError(context, "add-text needs PROJECT.mcf and TEXT", kAddTextUsage);
+
+    const QString projectPath = context.args[0];
+    LibraryResources library;
+    CarriedMaskResources resources(library);
+    CollageProject project;
+    project.setResources(&resources);
+    const Status opened = ProjectFileReader::open(project, projectPath);
+    if (!opened)
+        return fail(context, projectPath, opened.message());
+
+    TextStyleRecord textStyle = project.textStyle();
+    bool ok = true;
+    if (!style.isNull())
+        textStyle.style = style.toInt(&ok);
+    const auto preset = TextStylePresets::colours(textStyle.style);
+    textStyle.colour1 = preset.colour1;
+    textStyle.colour2 = preset.colour2;
+    if (ok && !font.isNull())
+        ok = textStyle.font.setFaceName(font).isOk();
+    if (ok && !height.isNull()) {
+        textStyle.font.lfHeight = height.toInt(&ok);
+        ok = ok && textStyle.font.lfHeight >= 1 && textStyle.font.lfHeight <= 1000;
+    }
+    if (ok && !colours.isNull()) {
+        const QStringList pair = colours.split(',');
+        ok = pair.size() == 2 && ProjectDescription::parseColour(pair[0], &textStyle.colour1)
+             && ProjectDescription::parseColour(pair[1], &textStyle.colour2);
+    }
+    if (ok && !transparency.isNull())
+        ok = parseFloat(transparency, &textStyle.transparency) && textStyle.transparency >= 0
+             && textStyle.transparency <= 1;
+    QPoint point;
+    float angleValue = 0;
+    float scaleValue = 1;
+    if (ok && !at.isNull())
+        ok = parsePoint(at, &point);
+    if (ok && !angle.isNull())
+        ok = parseFloat(angle, &angleValue);
+    if (ok && !scale.isNull())
+        ok = parseFloat(scale, &scaleValue) && scaleValue > 0;
+    if (!ok)
+        return usageError(context, "an option has a value it cannot take", kAddTextUsage);
+
+    project.deselectAll(); // the style and text are for the new item only
+    project.setTextStyle(textStyle);
+    project.setText(QString(context.args[1]).replace("\\n", "\r\n"));
+    const Status added = project.addText();
+    if (!added)
+        return fail(context, projectPath, added.message());
+    CanvasItem& item = project.items().back();
+    if (!at.isNull())
+        item.setPosition(point);
+    item.setAngle(angleValue);
+    item.setScale(scaleValue);
     const Status saved = ProjectFileWriter::save(project, projectPath);
     return saved ? kSuccess : fail(context, projectPath, saved.message());
 }
@@ -197,6 +329,7 @@ int info(CliContext& context)
 
 const CliCommandRegistration newRegistration({"new", "write an empty collage project", newProject});
 const CliCommandRegistration addPhotoRegistration({"add-photo", "add a photo to a collage project", addPhoto});
+const CliCommandRegistration addTextRegistration({"add-text", "add a text item to a collage project", addText});
 const CliCommandRegistration infoRegistration({"info", "describe a collage project as JSON", info});
 
 } // namespace

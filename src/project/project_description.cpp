@@ -73,19 +73,16 @@ void describeBrush(const BrushItem& brush, QJsonObject& json)
     json["tone"] = toneOf(brush.tone);
 }
 
-void describeText(const TextItemRecord& text, QJsonObject& json)
+void describeText(const TextStyleRecord& text, QJsonObject& json)
 {
-    // SEAM (text engine pending): the text record's own accessors replace these offsets.
-    namespace to = text_offsets;
-    const char* chars = reinterpret_cast<const char*>(text.bytes);
-    json["text"] = QString::fromUtf8(chars + to::kText, qstrnlen(chars + to::kText, 1000));
-    json["font"] = QString::fromUtf8(chars + to::kFaceName, qstrnlen(chars + to::kFaceName, 32));
-    json["fontHeight"] = text.field<std::int32_t>(0);
-    json["style"] = text.field<std::int32_t>(to::kStyle);
-    json["measured"] = pair(text.field<std::int32_t>(to::kWidth), text.field<std::int32_t>(to::kHeight));
-    json["colour1"] = ProjectDescription::colourText(text.field<std::uint32_t>(to::kColour1));
-    json["colour2"] = ProjectDescription::colourText(text.field<std::uint32_t>(to::kColour2));
-    json["transparency"] = number(text.field<float>(to::kTransparency));
+    json["text"] = text.text();
+    json["font"] = text.font.faceName();
+    json["fontHeight"] = text.font.lfHeight;
+    json["style"] = text.style;
+    json["measured"] = pair(text.width, text.height);
+    json["colour1"] = ProjectDescription::colourText(text.colour1);
+    json["colour2"] = ProjectDescription::colourText(text.colour2);
+    json["transparency"] = number(text.transparency);
 }
 
 } // namespace

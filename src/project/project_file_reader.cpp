@@ -37,7 +37,6 @@ Status ProjectFileReader::open(CollageProject& project, const QString& path)
 Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
 {
     project.clear();
-    project.deselectAll();
 
     auto width = in.readI32();
     auto height = in.readI32();

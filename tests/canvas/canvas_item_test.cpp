@@ -75,7 +75,7 @@ TEST(CanvasItem, FromBytesRefusesUnknownKindsAndWrongSizes)
 TEST(CanvasItem, CommonFieldsReachEveryKindsRecord)
 {
     std::vector<CanvasItem> items{CanvasItem(PhotoItem{}), CanvasItem(ClipartItem{}), CanvasItem(BrushItem{}),
-                                  CanvasItem(TextItemRecord{})};
+                                  CanvasItem(TextStyleRecord{})};
     for (CanvasItem& item : items) {
         item.setSelected(true);
         item.setPosition(QPoint(5, -6));

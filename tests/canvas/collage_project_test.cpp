@@ -229,3 +229,45 @@ TEST_F(CollageProjectTest, SetZoomResetsTheScroll)
     EXPECT_FLOAT_EQ(project.zoom(), 1.5f);
     EXPECT_EQ(project.viewPoint(QPoint(30, 15)).collagePoint(), QPoint(20, 10));
 }
+
+TEST_F(CollageProjectTest, TextItemsAreMeasuredFromTheCurrentStyle)
+{
+    project.setText("Hello");
+    TextStyleRecord style = project.textStyle();
+    style.style = 6;
+    style.transparency = 0.5f;
+    project.setTextStyle(style); // nothing selected yet: only the current style changes
+    addPhoto();
+    ASSERT_TRUE(project.addText().isOk());
+    const TextStyleRecord& text = *project.items().back().asText();
+    EXPECT_GT(text.width, 20);
+    EXPECT_GT(text.height, 10);
+    EXPECT_EQ(text.left, text.width / 2);
+    EXPECT_EQ(text.top, text.height / 2);
+    EXPECT_EQ(text.text(), "Hello");
+    EXPECT_EQ(text.style, 6);
+    EXPECT_FLOAT_EQ(text.transparency, 0.5f);
+    EXPECT_FLOAT_EQ(text.scale, 1.0f);
+    EXPECT_EQ(text.creationOrdinal, 0);
+    EXPECT_EQ(text.font.lfHeight, 48);
+    EXPECT_TRUE(project.items().back().isSelected());
+    EXPECT_FALSE(project.item(0).isSelected());
+    EXPECT_EQ(project.history().size(), 2);
+
+    // Typing grows the box to the right and down; its place stays.
+    const int width = text.width;
+    const QPoint place = project.items().back().position();
+    project.setText("Hello, wider world");
+    EXPECT_GT(text.width, width);
+    EXPECT_EQ(project.items().back().position(), place);
+    EXPECT_NEAR(project.hitRegions().at(text.regionIndex)->boundingRect().width(), text.width, 0.01);
+
+    // A new style keeps the measured size until the text changes.
+    style.style = 2;
+    (void)style.font.setFaceName("DejaVu Serif");
+    const int measured = text.width;
+    project.setTextStyle(style);
+    EXPECT_EQ(text.style, 2);
+    EXPECT_EQ(text.font.faceName(), "DejaVu Serif");
+    EXPECT_EQ(text.width, measured);
+}

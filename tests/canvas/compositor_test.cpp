@@ -411,3 +411,83 @@ TEST_F(CompositorTest, ItemsWithImpossibleGeometryAreSkipped)
     EXPECT_FALSE(project.item(0).runtime().transformedRegion.has_value());
     EXPECT_FALSE(project.item(1).runtime().transformedRegion.has_value());
 }
+
+namespace {
+
+// The bounding box of the pixels that differ from white.
+QRect inkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace
+
+TEST_F(CompositorTest, TextItemsAreDrawnInTheirBoxAndTurnWithIt)
+{
+    ASSERT_TRUE(project.setSize(600, 600).isOk());
+    project.setText("Wide text");
+    TextStyleRecord style = project.textStyle();
+    style.style = 6;
+    style.colour1 = 0x000000;
+    style.colour2 = 0x0000FF; // red
+    project.setTextStyle(style);
+    ASSERT_TRUE(project.addText().isOk());
+    CanvasItem& item = project.item(0);
+    item.setPosition(QPoint(100, 250));
+    const QSize measured = item.boxSize();
+
+    QImage out = render();
+    const QRect ink = inkBounds(out);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(100, 250, measured.width(), measured.height()).adjusted(-4, -4, 12, 12).contains(ink));
+    int red = 0;
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            red += near(out.pixel(x, y), kRed, 40) ? 1 : 0;
+    EXPECT_GT(red, 200);
+    const TextStyleRecord::Box screen = item.asText()->screenBox;
+    EXPECT_EQ(screen.left, 100);
+    EXPECT_EQ(screen.right, 100 + measured.width());
+
+    // A quarter turn clockwise about the box centre: the ink stands upright, and its
+    // centre's offset (dx, dy) from the box centre becomes (-dy, dx).
+    item.setAngle(90.0f);
+    out = render();
+    const QRect turned = inkBounds(out);
+    EXPECT_GT(turned.height(), turned.width());
+    const QPointF centre(100 + measured.width() / 2.0, 250 + measured.height() / 2.0);
+    const QPointF offset = QRectF(ink).center() - centre;
+    EXPECT_NEAR(QRectF(turned).center().x(), centre.x() - offset.y(), 3);
+    EXPECT_NEAR(QRectF(turned).center().y(), centre.y() + offset.x(), 3);
+
+    // Transparency 1 draws nothing, yet the item keeps its hit region.
+    style.transparency = 1.0f;
+    project.setTextStyle(style);
+    EXPECT_TRUE(inkBounds(render()).isEmpty());
+    EXPECT_TRUE(item.runtime().transformedRegion->contains(QPointF(100 + measured.width() / 2.0, 250 + measured.height() / 2.0)));
+}
+
+TEST_F(CompositorTest, TwoItemsOfOnePictureShareItButKeepTheirOwnTones)
+{
+    ASSERT_TRUE(project.setSize(400, 200).isOk());
+    const QString path = savePicture("c.png", solid(100, 100, QColor(200, 40, 90)));
+    ASSERT_TRUE(project.addPhoto(path, ViewPoint::atCollage(QPoint(0, 0))).isOk());
+    project.item(0).setScale(1.0f);
+    ASSERT_TRUE(project.addPhoto(path, ViewPoint::atCollage(QPoint(200, 0))).isOk());
+    project.item(1).setScale(1.0f);
+    ASSERT_TRUE(project.setTuning(ToneSettings::fromSliders(100, 100, 0, 18000, 100, 18000, true), false).isOk());
+    const QImage out = render();
+    EXPECT_TRUE(near(out.pixel(50, 50), qRgb(200, 40, 90)));
+    EXPECT_EQ(qRed(out.pixel(250, 50)), qBlue(out.pixel(250, 50))); // grey
+    EXPECT_EQ(compositor.work().decodes, 1);
+
+    // A new tone recolours the kept picture; nothing is decoded again.
+    ASSERT_TRUE(project.setTuning(ToneSettings::fromSliders(100, 200, 100, 18000, 100, 18000, true), false).isOk());
+    EXPECT_EQ(render().pixel(250, 50), kWhite);
+    EXPECT_EQ(compositor.work().decodes, 1);
+}

@@ -146,3 +146,21 @@ TEST(ProjectCommand, RenderUsesTheMasksAProjectCarriesWithoutTouchingTheLibrary)
     EXPECT_EQ(picture.pixel(180, 50), qRgb(0, 255, 0));
     EXPECT_FALSE(QFile::exists(data + "/cusmask.cfg"));
 }
+
+TEST(ProjectCommand, AddTextWritesAWholeTextRecord)
+{
+    QTemporaryDir folder;
+    const QString project = folder.filePath("t.mcf");
+    ASSERT_EQ(runCli({"new", project}).exitCode, 0);
+    const ToolRun run = runCli({"add-text", project, "Two\\nlines", "--style", "3", "--at", "40,50"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QFileInfo(project).size(), 1428);
+    const QJsonObject item = infoOf(project)["items"].toArray().at(0).toObject();
+    EXPECT_EQ(item["kind"].toString(), "text");
+    EXPECT_EQ(item["text"].toString(), "Two\r\nlines");
+    EXPECT_EQ(item["style"].toInt(), 3);
+    EXPECT_EQ(item["left"].toInt(), 40);
+    EXPECT_EQ(item["fontHeight"].toInt(), 48);
+    EXPECT_GT(item["measured"].toArray().at(1).toInt(), 60); // two lines
+    EXPECT_EQ(runCli({"add-text", project, "x", "--style", "many"}).exitCode, 2);
+}

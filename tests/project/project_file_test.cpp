@@ -99,18 +99,18 @@ TEST_F(ProjectFileTest, APhotoIsItsKindAndItsRawRecord)
 
 TEST_F(ProjectFileTest, ATextItemTakesItsWholeRecord)
 {
-    TextItemRecord text;
-    const char hello[] = "Hello";
-    std::memcpy(text.bytes + 60, hello, sizeof(hello));
-    text.setField<std::int32_t>(1120, 33);
-    project.appendItem(CanvasItem(text));
+    project.setText("Hello");
+    ASSERT_TRUE(project.addText().isOk());
+    project.item(0).setPosition(QPoint(33, 44));
     const QByteArray bytes = saved();
     ASSERT_EQ(bytes.size(), 280 + 4 + 1144);
     EXPECT_EQ(i32At(bytes, 280), 4);
     ASSERT_TRUE(reopen(bytes).isOk());
     ASSERT_EQ(reopened.itemCount(), 1);
     EXPECT_EQ(reopened.item(0).position().x(), 33);
-    EXPECT_EQ(reopened.item(0).recordBytes().mid(60, 5), "Hello");
+    EXPECT_EQ(reopened.item(0).recordBytes().mid(60, 6), QByteArray("Hello", 6));
+    EXPECT_EQ(reopened.item(0).asText()->text(), "Hello");
+    EXPECT_EQ(reopened.item(0).recordBytes(), project.item(0).recordBytes());
 }
 
 TEST_F(ProjectFileTest, ReopeningKeepsEveryItemAndTheLayerOrder)
