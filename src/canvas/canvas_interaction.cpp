@@ -1,6 +1,5 @@
 #include "canvas/canvas_interaction.h"
 
-#include "base/fixed_text.h"
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
 
@@ -91,9 +90,8 @@ CanvasResponse CanvasInteraction::press(QPoint windowPoint)
         item.savePosition();
         recompose();
         response.capture = true;
-        if (const TextItemRecord* text = item.asText())
-            response.pickedText = FixedText::decode(reinterpret_cast<const char*>(text->bytes) + text_offsets::kText,
-                                                    text_offsets::kStyle - text_offsets::kText);
+        if (const auto* text = item.asText())
+            response.pickedText = text->text();
     } else {
         m_project.deselectAll();
         recompose();

@@ -243,6 +243,25 @@ TEST_F(CanvasInteractionTest, PreviewPressesOnlyAskToLeave)
     EXPECT_FALSE(interaction.escapeKey().leavePreview);
 }
 
+TEST_F(CanvasInteractionTest, PickingATextItemHandsOverItsText)
+{
+    addClipart(QSize(100, 100), QPoint(0, 0));
+    TextStyleRecord text;
+    text.setText(QStringLiteral("Summer \u00e9t\u00e9\r\nline two"));
+    text.width = 120;
+    text.height = 40;
+    text.scale = 1.0f;
+    text.left = 200;
+    text.top = 10;
+    project.appendItem(CanvasItem(text));
+    compose();
+    const CanvasResponse picked = interaction.press(QPoint(250, 30));
+    ASSERT_TRUE(picked.pickedText.has_value());
+    EXPECT_EQ(*picked.pickedText, QStringLiteral("Summer \u00e9t\u00e9\r\nline two"));
+    interaction.release();
+    EXPECT_FALSE(interaction.press(QPoint(50, 50)).pickedText.has_value());
+}
+
 TEST_F(CanvasInteractionTest, DeleteKeyRemovesTheSelectedItem)
 {
     addClipart(QSize(100, 100), QPoint(0, 0));
