@@ -153,6 +153,18 @@ TEST_F(CanvasInteractionTest, ShrinkingStopsAtSixteenPixelsAcross)
     EXPECT_FLOAT_EQ(project.item(stamp).scale(), 1.0f);
 }
 
+TEST_F(CanvasInteractionTest, AHandleWithoutLengthLeavesTheScaleAlone)
+{
+    // Half of one pixel truncates to 0: dividing by it would make the scale infinite.
+    const int item = addClipart(QSize(1, 1), QPoint(100, 100));
+    select(item);
+    ASSERT_EQ(interaction.handleAt(QPointF(106, 106)), 4);
+    interaction.press(QPoint(106, 106));
+    interaction.move(QPoint(150, 150));
+    EXPECT_FLOAT_EQ(project.item(item).scale(), 1.0f);
+    EXPECT_EQ(project.item(item).position(), QPoint(100, 100));
+}
+
 TEST_F(CanvasInteractionTest, RotateHandleSetsTheAngleFromTheCorner)
 {
     const int item = addClipart(QSize(100, 100), QPoint(50, 50));
