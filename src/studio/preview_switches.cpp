@@ -2,8 +2,10 @@
 
 #include "controls/c_fac_colour_picker.h"
 #include "controls/c_fac_colour_popup.h"
+#include "imaging/image_library.h"
 #include "platform/ui/qt_prompter.h"
 #include "studio/controls_gallery.h"
+#include "studio/photo_library_preview.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@ namespace {
 const QString kNewCollage = QStringLiteral("new-collage-dialog");
 const QString kCollageSetting = QStringLiteral("collage-setting-dialog");
 const QString kGallery = QStringLiteral("controls-gallery");
+const QString kPhotoLibrary = QStringLiteral("photo-library");
 // Not for people: opens the colour pop-up once the dialog shows, for screenshots.
 const QString kOpenPopup = QStringLiteral("open-colour-popup");
 
@@ -79,6 +82,16 @@ void openPopupWhenShown(NewCollageDialog& dialog)
     });
 }
 
+int runPhotoLibrary(QApplication& app, const QCommandLineParser& parser)
+{
+    ImageLibrary::initialise(qPrintable(QCoreApplication::applicationFilePath()));
+    PhotoLibraryPreview preview(parser.value(kPhotoLibrary));
+    preview.show();
+    if (!parser.positionalArguments().isEmpty())
+        preview.importFiles(parser.positionalArguments());
+    return app.exec();
+}
+
 int runDialog(const QCommandLineParser& parser, bool setting)
 {
     CanvasSettings settings;
@@ -108,7 +121,7 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
 {
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
-        !args.contains(QLatin1String("--") + kGallery))
+        !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kPhotoLibrary))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -118,12 +131,18 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         {kNewCollage, QStringLiteral("Show the \"Create New Collage\" dialog.")},
         {kCollageSetting, QStringLiteral("Show the \"Collage Setting\" dialog.")},
         {kGallery, QStringLiteral("Show the skin buttons, scroll bars and colour picker.")},
+        {kPhotoLibrary,
+         QStringLiteral("Show the photo library panel over the photo list of a data folder, with its Import and "
+                        "Remove buttons; picture files given after it are imported at once."),
+         QStringLiteral("folder")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
         {QStringLiteral("picture"), QStringLiteral("Current background picture."), QStringLiteral("path")},
         {QStringLiteral("mode"), QStringLiteral("Current picture mode."), QStringLiteral("center|tile|stretch")},
     });
+    parser.addPositionalArgument(QStringLiteral("pictures"), QStringLiteral("With --photo-library: files to import."),
+                                 QStringLiteral("[pictures...]"));
     QCommandLineOption openPopup(kOpenPopup);
     openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(openPopup);
@@ -135,6 +154,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    if (parser.isSet(kPhotoLibrary))
+        return runPhotoLibrary(app, parser);
     if (parser.isSet(kGallery)) {
         ControlsGallery gallery;
         gallery.show();
