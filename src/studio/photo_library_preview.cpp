@@ -5,10 +5,13 @@
 #include "controls/skin_button.h"
 #include "tools/ui/photo_library_panel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -60,7 +63,8 @@ PhotoLibraryPreview::PhotoLibraryPreview(const QString& dataFolder, QWidget* par
     });
     connect(m_import.get(), &PhotoImport::photoImported, m_panel, &PhotoLibraryPanel::entriesChanged);
     connect(m_import.get(), &PhotoImport::importFinished, this, [this](ImportWorker::End end, const QString& missing) {
-        report(QStringLiteral("import ended: %1 %2, %3 photos").arg(endName(end), missing).arg(m_list.entries().size()));
+        const QString where = missing.isEmpty() ? QString() : QStringLiteral(" at \"%1\"").arg(missing);
+        report(QStringLiteral("import ended: %1%2; %3 photos").arg(endName(end), where).arg(m_list.entries().size()));
     });
     connect(m_panel, &PhotoLibraryPanel::photoSelectionList, this, [this](const QList<int>& ids) {
         QStringList shown;
@@ -84,6 +88,25 @@ void PhotoLibraryPreview::importFiles(const QStringList& paths)
 {
     if (!m_import->start(paths))
         report(QStringLiteral("an import is running; nothing started"));
+}
+
+void PhotoLibraryPreview::clickCellsWhenIdle(const QList<int>& cells)
+{
+    QTimer::singleShot(200, this, [this, cells] {
+        if (m_import->isBusy()) {
+            clickCellsWhenIdle(cells);
+            return;
+        }
+        for (int i = 0; i < cells.size(); ++i) {
+            const QPoint at = m_panel->gridLayout().pictureBox(cells[i]).center();
+            const Qt::KeyboardModifiers keys = i == 0 ? Qt::NoModifier : Qt::ControlModifier;
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, m_panel->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, keys);
+                QApplication::sendEvent(m_panel, &event);
+            }
+        }
+    });
 }
 
 void PhotoLibraryPreview::report(const QString& line)

@@ -32,6 +32,9 @@ public:
     // Imports these files at once, without the file dialog.
     void importFiles(const QStringList& paths);
     PhotoLibraryPanel* panel() const { return m_panel; }
+    // Clicks these cells as a person would (the first plainly, the others with
+    // Ctrl) once no import runs: for screenshots.
+    void clickCellsWhenIdle(const QList<int>& cells);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

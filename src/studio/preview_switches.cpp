@@ -25,6 +25,9 @@ const QString kGallery = QStringLiteral("controls-gallery");
 const QString kPhotoLibrary = QStringLiteral("photo-library");
 // Not for people: opens the colour pop-up once the dialog shows, for screenshots.
 const QString kOpenPopup = QStringLiteral("open-colour-popup");
+// Not for people: clicks photo library cells (the first plainly, the rest with Ctrl)
+// once the import has ended, for screenshots.
+const QString kClickCells = QStringLiteral("click-cells");
 
 int modeFromName(const QString& name)
 {
@@ -89,6 +92,12 @@ int runPhotoLibrary(QApplication& app, const QCommandLineParser& parser)
     preview.show();
     if (!parser.positionalArguments().isEmpty())
         preview.importFiles(parser.positionalArguments());
+    if (parser.isSet(kClickCells)) {
+        QList<int> cells;
+        for (const QString& cell : parser.value(kClickCells).split(QLatin1Char(',')))
+            cells << cell.toInt();
+        preview.clickCellsWhenIdle(cells);
+    }
     return app.exec();
 }
 
@@ -146,6 +155,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     QCommandLineOption openPopup(kOpenPopup);
     openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(openPopup);
+    QCommandLineOption clickCells(kClickCells, QString(), QStringLiteral("cells"));
+    clickCells.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(clickCells);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
         return 2;
