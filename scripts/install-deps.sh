@@ -14,6 +14,8 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu
   # tests and benchmarks: independent encoders/decoders, a virtual display
   graphicsmagick imagemagick libjpeg-turbo-progs libuemf-dev xvfb xauth x11-apps
+  # the single-instance test lists the windows on its virtual display
+  x11-utils
 )
 
 missing=()

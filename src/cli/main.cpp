@@ -33,13 +33,19 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Qt takes some options out of argv for itself ("-style" and "--style" among them),
+    // so it gets only the program name and every argument stays ours.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
     QGuiApplication::setApplicationName(QStringLiteral("Montora Studio"));
     ImageLibrary::initialise(argv[0]);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = QGuiApplication::arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
 
     bool missingValue = false;
     const QString dataDir = takeOption(args, "--data-dir", &missingValue);

@@ -5,6 +5,8 @@
 #include "library/resource_pack_importer.h"
 #include "platform/data_folder.h"
 
+#include <QFileInfo>
+
 namespace montora::cli {
 
 namespace {
@@ -89,6 +91,11 @@ int import(CliContext& context)
 {
     if (context.args.size() != 1)
         return usageError(context, "pack import needs one PACK.irs", kPackUsage);
+    // The import dialog only offers files that exist; a name is recorded only for those.
+    if (!QFileInfo(context.args.first()).isFile()) {
+        context.err << "montora: " << context.args.first() << ": no such file\n";
+        return kFailure;
+    }
     if (const Status ready = DataFolder::prepare(); !ready) {
         context.err << "montora: " << ready.message() << "\n";
         return kFailure;

@@ -60,6 +60,8 @@ Status LibraryAppender::begin()
         return walked;
     }
     if (m_end == 0) { // a new or empty file: its count comes first
+        if (!m_file.seek(0))
+            return writeFailed(QStringLiteral("write"));
         BinaryWriter writer(m_file);
         writer.writeI32(0);
         if (!writer.status())

@@ -25,6 +25,11 @@ std::optional<QString> LibraryFiles::fileForItemId(int itemId)
     return styleFile(itemId / kIdsPerFile);
 }
 
+QString LibraryFiles::folderPath(const QString& folder)
+{
+    return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/';
+}
+
 std::optional<LibraryLayout> LibraryFiles::layoutOf(const QString& fileName)
 {
     if (fileName == kMasks || fileName == kCustomMasks)

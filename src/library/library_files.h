@@ -34,6 +34,10 @@ public:
     static std::optional<QString> fileForItemId(int itemId);
     static int recordForItemId(int itemId) { return itemId % kIdsPerFile; }
 
+    // A folder as the library classes keep it: ending in '/', or empty when there
+    // is none (then every file in it fails to open rather than landing elsewhere).
+    static QString folderPath(const QString& folder);
+
     // The layout of a library file known by name (the photo list and the
     // imported-pack list are not library files).
     static std::optional<LibraryLayout> layoutOf(const QString& fileName);

@@ -7,15 +7,9 @@
 
 namespace montora {
 
-namespace {
-
-QString withSlash(QString folder) { return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/'; }
-
-} // namespace
-
 LibraryReader::LibraryReader() : m_folder(DataFolder::path()) {}
 
-LibraryReader::LibraryReader(QString folder) : m_folder(withSlash(std::move(folder))) {}
+LibraryReader::LibraryReader(const QString& folder) : m_folder(LibraryFiles::folderPath(folder)) {}
 
 Result<QImage> LibraryReader::thumbnail(const QString& fileName, int index, std::optional<std::uint32_t> tint) const
 {

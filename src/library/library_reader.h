@@ -17,10 +17,10 @@ namespace montora {
 class LibraryReader {
 public:
     LibraryReader();
-    explicit LibraryReader(QString folder);
+    explicit LibraryReader(const QString& folder);
 
     const QString& folder() const { return m_folder; }
-    QString filePath(const QString& fileName) const { return m_folder + fileName; }
+    QString filePath(const QString& fileName) const { return m_folder.isEmpty() ? QString() : m_folder + fileName; }
 
     // Record `index` of a thumbnail-layout file as ARGB32, optionally tinted with a
     // colour 0x00BBGGRR.

@@ -20,8 +20,6 @@ namespace montora {
 
 namespace {
 
-QString withSlash(QString folder) { return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/'; }
-
 // Copies the records after the built-in ones from an open "mask.cfg".
 Status copyCustomRecords(BinaryReader& reader, std::int32_t customCount, QIODevice& out)
 {
@@ -41,7 +39,7 @@ Status copyCustomRecords(BinaryReader& reader, std::int32_t customCount, QIODevi
 
 MaskLibrary::MaskLibrary() : m_folder(DataFolder::path()) {}
 
-MaskLibrary::MaskLibrary(QString folder) : m_folder(withSlash(std::move(folder))) {}
+MaskLibrary::MaskLibrary(const QString& folder) : m_folder(LibraryFiles::folderPath(folder)) {}
 
 Result<int> MaskLibrary::count() const
 {

@@ -42,10 +42,10 @@ public:
         QStringLiteral("Are you sure to replace current mask library\nwith default mask library?");
 
     MaskLibrary();
-    explicit MaskLibrary(QString folder);
+    explicit MaskLibrary(const QString& folder);
 
     const QString& folder() const { return m_folder; }
-    QString filePath(const QString& fileName) const { return m_folder + fileName; }
+    QString filePath(const QString& fileName) const { return m_folder.isEmpty() ? QString() : m_folder + fileName; }
 
     Result<int> count() const;
     Result<MaskPicture> maskPixels(int index) const;

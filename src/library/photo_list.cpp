@@ -54,6 +54,8 @@ Status readEntries(BinaryReader& reader, std::vector<PhotoListEntry>& entries)
 PhotoList::LoadResult PhotoList::load(const QString& folder)
 {
     m_entries.clear();
+    if (folder.isEmpty())
+        return {LoadState::Unreadable, QStringLiteral("There is no data folder.")};
     const QString path = QDir(folder).filePath(LibraryFiles::kPhotoList);
     if (!QFileInfo::exists(path))
         return {LoadState::Missing, QStringLiteral("\"%1\" does not exist.").arg(path)};
@@ -97,7 +99,7 @@ QByteArray PhotoList::encode() const
 
 Status PhotoList::save(const QString& folder) const
 {
-    if (!QDir().mkpath(folder))
+    if (folder.isEmpty() || !QDir().mkpath(folder))
         return Status::error(QStringLiteral("Cannot create the folder \"%1\".").arg(folder));
     // A failed rebuild keeps the old copy, which is still the best source of the
     // custom masks; it does not stop the photo list from being saved.

@@ -16,8 +16,6 @@ namespace montora {
 
 namespace {
 
-QString withSlash(QString folder) { return folder.isEmpty() || folder.endsWith('/') ? folder : folder + '/'; }
-
 PackImportResult failed(PackImportResult result, const QString& message)
 {
     result.outcome = PackImportResult::Outcome::Failed;
@@ -29,7 +27,7 @@ PackImportResult failed(PackImportResult result, const QString& message)
 
 ResourcePackImporter::ResourcePackImporter() : m_folder(DataFolder::path()) {}
 
-ResourcePackImporter::ResourcePackImporter(QString folder) : m_folder(withSlash(std::move(folder))) {}
+ResourcePackImporter::ResourcePackImporter(const QString& folder) : m_folder(LibraryFiles::folderPath(folder)) {}
 
 LibraryRefresh ResourcePackImporter::refreshFor(ResourceKind kind)
 {

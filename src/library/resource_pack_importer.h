@@ -33,7 +33,7 @@ struct PackImportResult {
 class ResourcePackImporter {
 public:
     ResourcePackImporter();
-    explicit ResourcePackImporter(QString folder);
+    explicit ResourcePackImporter(const QString& folder);
 
     PackImportResult import(const QString& packPath) const;
 

@@ -1,8 +1,9 @@
-#include "imaging/image_library.h"
+#include "app/library_startup_files.h"
+#include "app/ui/collage_app.h"
+#include "platform/ui/qt_prompter.h"
 #include "studio/preview_switches.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -11,10 +12,7 @@ int main(int argc, char** argv)
     if (const int code = montora::runPreviewSwitch(app, app.arguments(), &previewed); previewed)
         return code;
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
-    montora::ImageLibrary::initialise(argv[0]);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Montora Studio"));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    montora::QtPrompter prompter;
+    montora::CollageApp collage(prompter, [] { return std::make_unique<montora::LibraryStartupFiles>(); });
+    return collage.run();
 }

@@ -76,6 +76,8 @@ TEST_F(LibraryCliTest, PackBuildThenImportOnce)
     const CliRun build = montora({"pack", "build", "--kind", "clipart", "--out", path("art.irs"), path("one.png"),
                                path("two.png")});
     ASSERT_EQ(build.code, 0) << build.err.toStdString();
+    // A pack that is not there is not recorded as imported.
+    EXPECT_EQ(montora({"pack", "import", path("later/art.irs")}).code, 1);
     const CliRun first = montora({"pack", "import", path("art.irs")});
     ASSERT_EQ(first.code, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains("imported\t2 of 2\nrefresh\tcliparts"));

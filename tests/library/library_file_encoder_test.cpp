@@ -73,7 +73,7 @@ TEST(MaskKey, RoundTripsThroughUuidAndBytes)
     EXPECT_NE(MaskKey::create(), MaskKey::create());
 }
 
-TEST(FrameInsets, FrameBoxOfTheDesignExample)
+TEST(FrameInsets, FrameBoxOfAPhotoInATenPercentFrame)
 {
     const FrameInsets insets{0.1f, 0.1f, 0.9f, 0.9f};
     EXPECT_EQ(insets.frameBox(QSize(400, 300)), QSize(500, 375));

@@ -48,7 +48,7 @@ TEST_F(MaskLibraryTest, BuiltInPackHolds28DistinctGreyMasksWithThumbnails)
     ASSERT_EQ(thumbnails(), BUILTIN_MASK_COUNT);
     const LibraryListing thumbs = LibraryFile(path("tbmask.cfg"), LibraryLayout::Thumbnail).list();
     std::set<QByteArray> keys;
-    std::set<qint64> shapes;
+    std::set<quint64> shapes;
     for (int i = 0; i < BUILTIN_MASK_COUNT; ++i) {
         SCOPED_TRACE(i);
         auto mask = library.maskPixels(i);
@@ -63,14 +63,15 @@ TEST_F(MaskLibraryTest, BuiltInPackHolds28DistinctGreyMasksWithThumbnails)
         for (int y = 0; y < p.height(); ++y)
             darkestBorder = std::min({darkestBorder, qBlue(p.pixel(0, y)), qBlue(p.pixel(p.width() - 1, y))});
         EXPECT_GE(darkestBorder, 253);
-        qint64 black = 0, signature = 0;
+        qint64 black = 0;
+        quint64 signature = 0; // wraps, as meant
         for (int y = 0; y < p.height(); y += 4)
             for (int x = 0; x < p.width(); x += 4) {
                 const QRgb px = p.pixel(x, y);
                 ASSERT_EQ(qAlpha(px), 255);
                 ASSERT_TRUE(qRed(px) == qBlue(px) && qGreen(px) == qBlue(px));
                 black += qBlue(px) <= 2;
-                signature = signature * 31 + qBlue(px);
+                signature = signature * 31 + quint64(qBlue(px));
             }
         EXPECT_GT(black * 16, qint64(p.width()) * p.height() / 10) << "too little shape";
         shapes.insert(signature);

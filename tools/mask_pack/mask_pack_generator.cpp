@@ -1,7 +1,7 @@
 // Draws the 28 built-in masks and writes the initial "mask.cfg" and "tbmask.cfg"
 // that the program carries as resources. Run by the build; its output depends
 // only on this code, so every build carries the same pack with the same keys.
-#include "mask_designs.h"
+#include "mask_art.h"
 
 #include "library/library_file_encoder.h"
 #include "library/mask_key.h"
@@ -21,9 +21,9 @@ namespace {
 
 constexpr int kThumbnailWidth = 120;
 
-const std::vector<MaskDesign>& designs()
+const std::vector<MaskArt>& artworks()
 {
-    static const std::vector<MaskDesign> list = {
+    static const std::vector<MaskArt> list = {
         {"ellipse", 640, 480, ellipse},
         {"rounded-rectangle", 640, 480, roundedRectangle},
         {"heart", 600, 560, heart},
@@ -86,15 +86,15 @@ int main(int argc, char** argv)
     const QUuid keySpace(QStringLiteral("{6d1f3c52-8a47-4e1b-9c3e-2f5a7b8d9e10}"));
     std::vector<LibraryRecord> masks;
     std::vector<LibraryRecord> thumbnails;
-    for (const MaskDesign& design : designs()) {
-        const QImage picture = design.draw(design.width, design.height).toMaskPicture();
+    for (const MaskArt& art : artworks()) {
+        const QImage picture = art.draw(art.width, art.height).toMaskPicture();
         LibraryRecord mask;
         mask.width = picture.width();
         mask.height = picture.height();
         mask.payload = encodePng(picture);
-        mask.setKey(MaskKey::fromUuid(QUuid::createUuidV5(keySpace, QStringLiteral("montora-mask/") + design.name)));
+        mask.setKey(MaskKey::fromUuid(QUuid::createUuidV5(keySpace, QStringLiteral("montora-mask/") + art.name)));
         if (mask.payload.isEmpty()) {
-            std::fprintf(stderr, "mask_pack_generator: cannot encode %s\n", qPrintable(design.name));
+            std::fprintf(stderr, "mask_pack_generator: cannot encode %s\n", qPrintable(art.name));
             return 1;
         }
         masks.push_back(std::move(mask));

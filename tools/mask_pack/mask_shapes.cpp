@@ -1,5 +1,5 @@
 // Geometric mask shapes: each is a path filled black, its edge softened a little.
-#include "mask_designs.h"
+#include "mask_art.h"
 
 #include <QPolygonF>
 #include <QTransform>

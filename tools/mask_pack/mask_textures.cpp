@@ -1,5 +1,5 @@
 // Masks whose edge is not a plain outline: vignettes and hand-made edges.
-#include "mask_designs.h"
+#include "mask_art.h"
 
 #include <QPolygonF>
 

@@ -8,7 +8,7 @@
 
 namespace montora::maskpack {
 
-struct MaskDesign {
+struct MaskArt {
     QString name;
     int width;
     int height;

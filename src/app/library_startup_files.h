@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/startup_library_files.h"
+#include "library/photo_list.h"
+
+namespace montora {
+
+// Start-up and shutdown on the real library files: the built-in mask pack and the
+// photo list "srcmedia.cfg", whose entries the main window keeps here.
+class LibraryStartupFiles : public StartupLibraryFiles {
+public:
+    Status installMaskPack(const QString& folder) override;
+    void loadPhotoList(const QString& folder) override;
+    Status savePhotoList(const QString& folder) override;
+
+    PhotoList& photoList() { return m_photoList; }
+    const PhotoList& photoList() const { return m_photoList; }
+    // How the last load went (a damaged file has been deleted by then).
+    const PhotoList::LoadResult& lastLoad() const { return m_lastLoad; }
+
+private:
+    PhotoList m_photoList;
+    PhotoList::LoadResult m_lastLoad;
+};
+
+} // namespace montora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/status.h"
+
+#include <QString>
+
+namespace montora {
+
+// What start-up and shutdown need from the library files: the built-in mask pack
+// and the photo list. The main window owns the photo list entries behind it.
+class StartupLibraryFiles {
+public:
+    virtual ~StartupLibraryFiles() = default;
+
+    // Writes the built-in mask pack into `folder`: the mask library ("mask.cfg")
+    // and its thumbnails ("tbmask.cfg"), the thumbnails first, so that a failure
+    // never leaves a "mask.cfg" that a later start would take as installed.
+    virtual Status installMaskPack(const QString& folder) = 0;
+
+    // Loads the photo list ("srcmedia.cfg" in `folder`). A file that ends early
+    // keeps the complete entries read before the damage and is deleted; a missing
+    // file gives an empty list.
+    virtual void loadPhotoList(const QString& folder) = 0;
+    virtual Status savePhotoList(const QString& folder) = 0;
+};
+
+} // namespace montora

@@ -1,0 +1,84 @@
+#include "app/ui/collage_app.h"
+
+#include "app/startup_library_files.h"
+#include "app/startup_sequence.h"
+#include "app/ui/main_frame.h"
+#include "imaging/image_library.h"
+#include "platform/prompter.h"
+#include "platform/single_instance.h"
+
+#include <QApplication>
+
+namespace montora {
+
+namespace {
+CollageApp* g_instance = nullptr;
+}
+
+CollageApp::CollageApp(Prompter& prompter, LibraryFilesFactory libraryFiles, QObject* parent)
+    : QObject(parent), m_prompter(prompter), m_libraryFiles(std::move(libraryFiles))
+{
+    g_instance = this;
+}
+
+CollageApp::~CollageApp()
+{
+    stop();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+CollageApp* CollageApp::instance() { return g_instance; }
+
+bool CollageApp::start()
+{
+    // Tests run their own instances beside a program the user may have open.
+    const QString identity = qEnvironmentVariable("MONTORA_INSTANCE_ID", SingleInstance::defaultIdentity());
+    m_singleInstance = std::make_unique<SingleInstance>(identity);
+    if (m_singleInstance->claim() == SingleInstance::Role::HandedOver) {
+        m_startExitCode = 0;
+        return false;
+    }
+    ImageLibrary::initialise(QCoreApplication::applicationFilePath().toLocal8Bit().constData());
+
+    m_mainFrame = std::make_unique<MainFrame>(m_libraryFiles(), m_prompter);
+    m_mainFrame->initialiseWindow();
+    connect(m_singleInstance.get(), &SingleInstance::activationRequested, m_mainFrame.get(), &MainFrame::bringForward);
+
+    StartupSequence startup(m_mainFrame->libraryFiles());
+    const Status started = startup.run();
+    if (!started) {
+        m_mainFrame.reset();
+        m_prompter.message(QStringLiteral("Montora Studio cannot start. %1").arg(started.message()),
+                           Prompter::Icon::Error);
+        m_startExitCode = 1;
+        return false;
+    }
+    m_languageTable = startup.takeLanguageTable();
+    LanguageTable::setCurrent(&m_languageTable);
+    m_mainFrame->setPhotoListFolder(startup.photoListFolder());
+    m_mainFrame->show();
+    return true;
+}
+
+void CollageApp::stop()
+{
+    // The window goes first: it stops the import and owns the photo list.
+    m_mainFrame.reset();
+    m_sharedPicture.release();
+    if (LanguageTable::current() == &m_languageTable)
+        LanguageTable::setCurrent(nullptr);
+    m_languageTable = LanguageTable();
+    m_singleInstance.reset();
+}
+
+int CollageApp::run()
+{
+    if (!start())
+        return m_startExitCode;
+    const int code = QApplication::exec();
+    stop();
+    return code;
+}
+
+} // namespace montora

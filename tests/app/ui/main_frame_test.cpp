@@ -1,0 +1,183 @@
+#include "app/startup_library_files.h"
+#include "app/stoppable_worker.h"
+#include "app/ui/main_frame.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <atomic>
+#include <thread>
+
+using namespace montora;
+
+namespace {
+
+// Shared log of what shutdown did, in order.
+struct Journal {
+    QStringList events;
+};
+
+class JournalLibraryFiles : public StartupLibraryFiles {
+public:
+    explicit JournalLibraryFiles(Journal& journal, Status saveResult = Status::ok())
+        : m_journal(journal), m_saveResult(std::move(saveResult))
+    {
+    }
+    Status installMaskPack(const QString&) override { return Status::ok(); }
+    void loadPhotoList(const QString&) override {}
+    Status savePhotoList(const QString& folder) override
+    {
+        m_journal.events << "save " + folder;
+        return m_saveResult;
+    }
+
+private:
+    Journal& m_journal;
+    Status m_saveResult;
+};
+
+// A real thread that runs until asked to stop.
+class ThreadWorker : public StoppableWorker {
+public:
+    explicit ThreadWorker(Journal& journal) : m_journal(journal)
+    {
+        m_thread = std::thread([this] {
+            while (!m_stop)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        });
+    }
+    ~ThreadWorker() override
+    {
+        if (m_thread.joinable()) {
+            m_stop = true;
+            m_thread.join();
+        }
+    }
+    bool isRunning() const override { return m_thread.joinable(); }
+    void requestStop() override
+    {
+        m_journal.events << "stop";
+        m_stop = true;
+    }
+    void join() override
+    {
+        m_thread.join();
+        m_journal.events << "joined";
+    }
+
+private:
+    Journal& m_journal;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+TEST(MainFrame, IsOneFramelessWindowSizedToTheAvailableScreen)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    MainFrame frame(std::make_unique<JournalLibraryFiles>(journal), prompter);
+    frame.initialiseWindow();
+
+    EXPECT_TRUE(frame.isWindow());
+    EXPECT_TRUE(frame.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(frame.windowTitle(), "Montora Studio");
+    EXPECT_FALSE(frame.windowIcon().isNull());
+    EXPECT_FALSE(frame.windowIcon().pixmap(32, 32).isNull());
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(frame.geometry(), QRect(available.x(), available.y(), available.width(), available.height() - 10));
+}
+
+TEST(MainFrame, AltShortcutsReachTheWindowWhateverHasTheFocus)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    MainFrame frame(std::make_unique<JournalLibraryFiles>(journal), prompter);
+    frame.initialiseWindow();
+    auto* layout = new QVBoxLayout(&frame);
+    auto* field = new QLineEdit(&frame);
+    layout->addWidget(field);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+
+    QSignalSpy commands(&frame, &MainFrame::commandRequested);
+    QTest::keyClick(field, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(&frame, Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_H, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_F);
+
+    ASSERT_EQ(commands.size(), 4);
+    EXPECT_EQ(commands[0][0].value<CommandId>(), CommandId::OpenFileMenu);
+    EXPECT_EQ(commands[1][0].value<CommandId>(), CommandId::OpenEditMenu);
+    EXPECT_EQ(commands[2][0].value<CommandId>(), CommandId::OpenPanelMenu);
+    EXPECT_EQ(commands[3][0].value<CommandId>(), CommandId::OpenHelpMenu);
+    EXPECT_EQ(int(CommandId::OpenHelpMenu), 11011);
+    EXPECT_EQ(field->text(), "f") << "the shortcuts typed nothing; a plain key still types";
+}
+
+TEST(MainFrame, BringForwardRestoresAMinimisedWindow)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    MainFrame frame(std::make_unique<JournalLibraryFiles>(journal), prompter);
+    frame.initialiseWindow();
+    frame.showMinimized();
+    QTest::qWait(20);
+    ASSERT_TRUE(frame.windowState() & Qt::WindowMinimized);
+
+    frame.bringForward();
+    EXPECT_FALSE(frame.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+}
+
+TEST(MainFrame, ClosingStopsAndJoinsTheImportThenSavesThePhotoList)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    auto frame = std::make_unique<MainFrame>(std::make_unique<JournalLibraryFiles>(journal), prompter);
+    frame->initialiseWindow();
+    frame->setPhotoListFolder("/data/");
+    frame->setImportWorker(std::make_unique<ThreadWorker>(journal));
+    frame->show();
+
+    EXPECT_TRUE(frame->close());
+    frame.reset();
+    EXPECT_EQ(journal.events, QStringList({"stop", "joined", "save /data/"}));
+    EXPECT_TRUE(prompter.asked.isEmpty());
+}
+
+TEST(MainFrame, PhotoListThatCannotBeSavedIsSaid)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    MainFrame frame(std::make_unique<JournalLibraryFiles>(journal, Status::error("The disk is full.")), prompter);
+    frame.initialiseWindow();
+    frame.setPhotoListFolder("/data/");
+    frame.show();
+    frame.close();
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].contains("The disk is full.")) << prompter.messages()[0].toStdString();
+}
+
+TEST(MainFrame, DestroyingWithoutCloseStillStopsTheImport)
+{
+    Journal journal;
+    test::ScriptedPrompter prompter;
+    {
+        MainFrame frame(std::make_unique<JournalLibraryFiles>(journal), prompter);
+        frame.setImportWorker(std::make_unique<ThreadWorker>(journal));
+    }
+    EXPECT_EQ(journal.events, QStringList({"stop", "joined"}));
+}
