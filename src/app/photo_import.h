@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/import_worker.h"
+#include "app/stoppable_worker.h"
 #include "library/photo_list.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class Prompter;
 // photo library entries (owned by the caller, who must outlive this object). The
 // destructor stops and joins a running worker, so the entries are never touched
 // once they are freed.
-class PhotoImport : public QObject {
+class PhotoImport : public QObject, public StoppableWorker {
     Q_OBJECT
 
 public:
@@ -39,9 +40,9 @@ public:
     const std::vector<PhotoListEntry>& entries() const { return m_entries; }
 
     // IMPORT_STOP and shutdown: ask the worker to stop, and wait for it.
-    bool isRunning() const { return m_worker && m_worker->isRunning(); }
-    void requestStop();
-    void join();
+    bool isRunning() const override { return m_worker && m_worker->isRunning(); }
+    void requestStop() override;
+    void join() override;
 
     // The pause between files (10 ms); benchmarks and tests may shorten it.
     void setPause(std::chrono::milliseconds pause) { m_pause = pause; }
