@@ -29,7 +29,7 @@ public:
 
     // The import command (10900, 10483, 10601): the multi-select file dialog with
     // the picture filter, then start(). Does nothing while an import runs; returns
-    // whether one started.
+    // whether one started. The main window runs it only while it is visible.
     bool importPhotos(Prompter& prompter);
     // Starts a worker over `paths`; refused while one runs or when `paths` is empty.
     bool start(const QStringList& paths);
