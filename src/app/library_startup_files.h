@@ -12,6 +12,7 @@ public:
     Status installMaskPack(const QString& folder) override;
     void loadPhotoList(const QString& folder) override;
     Status savePhotoList(const QString& folder) override;
+    std::vector<PhotoListEntry>* photoEntries() override { return &m_photoList.entries(); }
 
     PhotoList& photoList() { return m_photoList; }
     const PhotoList& photoList() const { return m_photoList; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "library/photo_list.h"
 
 #include <QString>
 
@@ -22,6 +23,9 @@ public:
     // file gives an empty list.
     virtual void loadPhotoList(const QString& folder) = 0;
     virtual Status savePhotoList(const QString& folder) = 0;
+    // The loaded photo list's entries, which the photo import and the photo library
+    // panel work on; none when these files keep no entries.
+    virtual std::vector<PhotoListEntry>* photoEntries() { return nullptr; }
 };
 
 } // namespace montora

@@ -3,8 +3,10 @@
 #include "canvas/ui/collage_canvas.h"
 #include "controls/c_fac_colour_picker.h"
 #include "controls/c_fac_colour_popup.h"
+#include "imaging/image_library.h"
 #include "platform/ui/qt_prompter.h"
 #include "studio/controls_gallery.h"
+#include "studio/photo_library_preview.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -25,8 +27,12 @@ const QString kGallery = QStringLiteral("controls-gallery");
 const QString kCanvasOnly = QStringLiteral("canvas-only");
 // Not for people: the project's item to select, for screenshots.
 const QString kSelect = QStringLiteral("select-item");
+const QString kPhotoLibrary = QStringLiteral("photo-library");
 // Not for people: opens the colour pop-up once the dialog shows, for screenshots.
 const QString kOpenPopup = QStringLiteral("open-colour-popup");
+// Not for people: clicks photo library cells (the first plainly, the rest with Ctrl)
+// once the import has ended, for screenshots.
+const QString kClickCells = QStringLiteral("click-cells");
 
 int modeFromName(const QString& name)
 {
@@ -82,6 +88,22 @@ void openPopupWhenShown(NewCollageDialog& dialog)
             }
         });
     });
+}
+
+int runPhotoLibrary(QApplication& app, const QCommandLineParser& parser)
+{
+    ImageLibrary::initialise(qPrintable(QCoreApplication::applicationFilePath()));
+    PhotoLibraryPreview preview(parser.value(kPhotoLibrary));
+    preview.show();
+    if (!parser.positionalArguments().isEmpty())
+        preview.importFiles(parser.positionalArguments());
+    if (parser.isSet(kClickCells)) {
+        QList<int> cells;
+        for (const QString& cell : parser.value(kClickCells).split(QLatin1Char(',')))
+            cells << cell.toInt();
+        preview.clickCellsWhenIdle(cells);
+    }
+    return app.exec();
 }
 
 int runDialog(const QCommandLineParser& parser, bool setting)
@@ -143,7 +165,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
 {
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
-        !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly))
+        !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
+        !args.contains(QLatin1String("--") + kPhotoLibrary))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -154,18 +177,27 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         {kCollageSetting, QStringLiteral("Show the \"Collage Setting\" dialog.")},
         {kGallery, QStringLiteral("Show the skin buttons, scroll bars and colour picker.")},
         {kCanvasOnly, QStringLiteral("Show the canvas alone on a project file (Ctrl+Z undo, Ctrl+Y redo).")},
+        {kPhotoLibrary,
+         QStringLiteral("Show the photo library panel over the photo list of a data folder, with its Import and "
+                        "Remove buttons; picture files given after it are imported at once."),
+         QStringLiteral("folder")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
         {QStringLiteral("picture"), QStringLiteral("Current background picture."), QStringLiteral("path")},
         {QStringLiteral("mode"), QStringLiteral("Current picture mode."), QStringLiteral("center|tile|stretch")},
     });
+    parser.addPositionalArgument(QStringLiteral("pictures"), QStringLiteral("With --canvas-only: the project file; with --photo-library: files to import."),
+                                 QStringLiteral("[project | pictures...]"));
     QCommandLineOption openPopup(kOpenPopup);
     openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(openPopup);
     QCommandLineOption select(kSelect, QString(), QStringLiteral("index"));
     select.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(select);
+    QCommandLineOption clickCells(kClickCells, QString(), QStringLiteral("cells"));
+    clickCells.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(clickCells);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
         return 2;
@@ -176,6 +208,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     }
     if (parser.isSet(kCanvasOnly))
         return runCanvasOnly(app, parser);
+    if (parser.isSet(kPhotoLibrary))
+        return runPhotoLibrary(app, parser);
     if (parser.isSet(kGallery)) {
         ControlsGallery gallery;
         gallery.show();

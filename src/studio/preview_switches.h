@@ -15,6 +15,10 @@ namespace montora {
 //   --controls-gallery         skin buttons in their states, scroll bars, a colour picker
 //   --canvas-only PROJECT.mcf  the canvas alone on a project: move, resize, rotate,
 //                              Delete, Ctrl+Z undo and Ctrl+Y redo
+//   --photo-library FOLDER [PICTURES...]
+//                              the photo library panel over FOLDER's "srcmedia.cfg", with
+//                              Import and Remove buttons; PICTURES are imported at once,
+//                              and the photo list is saved back on close
 // The dialogs print the answer on standard output and exit 0 on OK, 1 on Cancel.
 // Sets *handled when one of them was given; the return value is the exit code.
 int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled);

@@ -1,9 +1,11 @@
 #include "app/ui/main_frame.h"
 
 #include "app/language_table.h"
+#include "app/photo_import.h"
 #include "app/startup_library_files.h"
 #include "app/stoppable_worker.h"
 #include "app/ui/alt_shortcuts.h"
+#include "app/ui/import_progress_window.h"
 #include "platform/prompter.h"
 
 #include <QCloseEvent>
@@ -30,6 +32,13 @@ MainFrame::MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter
 {
     m_shortcuts = new AltShortcuts(this);
     connect(m_shortcuts, &AltShortcuts::commandTriggered, this, &MainFrame::commandRequested);
+    if (std::vector<PhotoListEntry>* entries = m_libraryFiles->photoEntries()) {
+        auto import = std::make_unique<PhotoImport>(*entries);
+        m_photoImport = import.get();
+        m_importWorker = std::move(import);
+        m_importProgress = new ImportProgressWindow(this);
+        m_importProgress->follow(m_photoImport);
+    }
 }
 
 MainFrame::~MainFrame() { stopImportWorker(); }
@@ -90,6 +99,7 @@ void MainFrame::stopImportWorker()
         m_importWorker->requestStop();
     m_importWorker->join();
     m_importWorker.reset();
+    m_photoImport = nullptr;
 }
 
 // The caption area until the panels, toolbar and canvas take their places.

@@ -10,6 +10,8 @@
 namespace montora {
 
 class AltShortcuts;
+class ImportProgressWindow;
+class PhotoImport;
 class Prompter;
 class StartupLibraryFiles;
 class StoppableWorker;
@@ -38,6 +40,10 @@ public:
 
     // The running photo import, if any; stopped and waited for before the window goes.
     void setImportWorker(std::unique_ptr<StoppableWorker> worker);
+    // The photo import over the library files' photo entries (none when they keep
+    // none, and none once the window has closed). Its progress window is in place.
+    PhotoImport* photoImport() const { return m_photoImport; }
+    ImportProgressWindow* importProgressWindow() const { return m_importProgress; }
 
     // A later start asked for this window: show it normally, restored if it was
     // minimised, and bring it to the front.
@@ -58,6 +64,8 @@ private:
     std::unique_ptr<StartupLibraryFiles> m_libraryFiles;
     Prompter& m_prompter;
     std::unique_ptr<StoppableWorker> m_importWorker;
+    PhotoImport* m_photoImport = nullptr; // owned as m_importWorker
+    ImportProgressWindow* m_importProgress = nullptr;
     AltShortcuts* m_shortcuts = nullptr;
     QString m_photoListFolder;
     bool m_closed = false;

@@ -1,4 +1,7 @@
+#include "app/library_startup_files.h"
+#include "app/photo_import.h"
 #include "app/startup_library_files.h"
+#include "app/ui/import_progress_window.h"
 #include "app/stoppable_worker.h"
 #include "app/ui/main_frame.h"
 #include "support/scripted_prompter.h"
@@ -6,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -180,4 +185,39 @@ TEST(MainFrame, DestroyingWithoutCloseStillStopsTheImport)
         frame.setImportWorker(std::make_unique<ThreadWorker>(journal));
     }
     EXPECT_EQ(journal.events, QStringList({"stop", "joined"}));
+}
+
+TEST(MainFrame, ClosingDuringAPhotoImportSavesTheEntriesThatArrived)
+{
+    QTemporaryDir data;
+    QTemporaryDir pictures;
+    QStringList picked;
+    for (int i = 0; i < 30; ++i) {
+        picked << pictures.filePath(QStringLiteral("p%1.png").arg(i));
+        QImage picture(60, 40, QImage::Format_RGB32);
+        picture.fill(QColor(20 * (i % 10), 90, 160));
+        ASSERT_TRUE(picture.save(picked.last()));
+    }
+    test::ScriptedPrompter prompter;
+    prompter.openFileAnswers.push_back(picked);
+    auto files = std::make_unique<LibraryStartupFiles>();
+    const std::vector<PhotoListEntry>& entries = files->photoList().entries();
+    MainFrame frame(std::move(files), prompter);
+    frame.setPhotoListFolder(data.path());
+    frame.show();
+    ASSERT_NE(frame.photoImport(), nullptr);
+    ASSERT_TRUE(frame.photoImport()->importPhotos(prompter));
+    EXPECT_TRUE(frame.importProgressWindow()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries.size() >= 2; }, 20000));
+
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(frame.photoImport(), nullptr);
+    const size_t kept = entries.size();
+    EXPECT_LT(kept, 30u);
+    QTest::qWait(50); // a hand-over the worker gave up on must not arrive late
+    EXPECT_EQ(entries.size(), kept);
+    PhotoList saved;
+    ASSERT_TRUE(saved.load(data.path()).isOk());
+    EXPECT_EQ(saved.entries().size(), kept);
+    EXPECT_TRUE(prompter.messages().isEmpty());
 }

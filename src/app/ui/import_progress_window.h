@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace montora {
+
+class PhotoImport;
+class SkinButton;
+
+// The small window over the main window while photos are imported: the file
+// being read, how far the run has got, the last photo accepted, and a Stop
+// button. It shows itself when an import starts and hides at every end of it.
+class ImportProgressWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kStopButtonId = 2;
+    static QString captionText() { return QStringLiteral("Importing Photos"); }
+    static QString stopText() { return QStringLiteral("Stop"); }
+
+    explicit ImportProgressWindow(QWidget* parent);
+
+    // Shows the runs of `import` and stops it with the Stop button.
+    void follow(PhotoImport* import);
+
+    SkinButton* stopButton() const { return m_stop; }
+    QString currentFile() const { return m_file; }
+    int doneCount() const { return m_done; }
+    int acceptedCount() const { return m_accepted; }
+
+signals:
+    // IMPORT_STOP: the Stop button was clicked (the window has hidden itself).
+    void importStop();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void begin(int fileCount);
+    void showFile(int index, const QString& path);
+    void showAccepted(const QImage& thumbnail);
+    void centreOnParent();
+
+    SkinButton* m_stop;
+    QString m_file;
+    QImage m_lastPhoto;
+    int m_fileCount = 0;
+    int m_done = 0;
+    int m_accepted = 0;
+};
+
+} // namespace montora
