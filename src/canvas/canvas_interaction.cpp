@@ -28,17 +28,35 @@ QPoint centreOf(const CanvasItem& item, double zoom)
                   int(std::trunc((box.height() * scale / 2 + at.y()) * zoom)));
 }
 
+// What an item can paint, with room for the soft shadows of text effects, which
+// reach past the measured box.
+QRect changedBounds(const CanvasItem& item, float zoom)
+{
+    const QRect bounds = ItemGeometry::surfaceBounds(item, zoom);
+    const int margin = 8 + std::max(bounds.width(), bounds.height()) / 8;
+    return bounds.adjusted(-margin, -margin, margin, margin);
+}
+
 } // namespace
+
+QRect CanvasInteraction::selectedArea() const
+{
+    QRect area;
+    for (const CanvasItem& item : m_project.items())
+        if (item.isSelected() && ItemGeometry::isDrawable(item, m_project.zoom()))
+            area |= changedBounds(item, m_project.zoom());
+    return area;
+}
 
 QPointF CanvasInteraction::surfacePoint(QPoint windowPoint) const
 {
     return QPointF(windowPoint + m_project.scroll());
 }
 
-void CanvasInteraction::recompose()
+void CanvasInteraction::recompose(const QRect& changedArea)
 {
     if (m_recompose)
-        m_recompose();
+        m_recompose(changedArea);
 }
 
 int CanvasInteraction::handleAt(QPointF surface) const
@@ -178,7 +196,7 @@ CanvasResponse CanvasInteraction::escapeKey()
 void CanvasInteraction::stamp(QPoint windowPoint)
 {
     if (m_project.addBrushStamp(m_project.viewPoint(windowPoint)).isOk())
-        recompose();
+        recompose(changedBounds(m_project.items().back(), m_project.zoom()));
 }
 
 void CanvasInteraction::rotateSelected(QPointF surface)
@@ -197,8 +215,9 @@ void CanvasInteraction::rotateSelected(QPointF surface)
     const double cornerY = bottom ? (at.y() + box.height() * scale) * zoom : at.y() * zoom;
     const QPointF corner(std::trunc(cornerX), std::trunc(cornerY));
     const QPointF centre = centreOf(item, zoom);
+    const QRect before = selectedArea();
     item.setAngle(float(direction(centre, surface) - direction(centre, corner)));
-    recompose();
+    recompose(before | selectedArea());
 }
 
 void CanvasInteraction::resizeSelected(QPointF surface)
@@ -226,6 +245,7 @@ void CanvasInteraction::resizeSelected(QPointF surface)
     if (reference <= 0 || box.width() + box.height() <= 0)
         return;
     float scale = float(distance) / float(reference);
+    const QRect before = selectedArea();
     item.setPosition(QPoint(int(std::trunc((centre.x() - box.width() * double(scale) * zoom / 2) / zoom)),
                             int(std::trunc((centre.y() - box.height() * double(scale) * zoom / 2) / zoom))));
     if ((box.width() + box.height()) * scale < 16.0f)
@@ -233,13 +253,14 @@ void CanvasInteraction::resizeSelected(QPointF surface)
     item.setScale(scale);
     if (item.asPhoto())
         item.runtime().clear();
-    recompose();
+    recompose(before | selectedArea());
 }
 
 void CanvasInteraction::moveSelected(QPoint windowPoint)
 {
     const double zoom = m_project.zoom();
     const QPoint delta = windowPoint - m_downPoint;
+    const QRect before = selectedArea();
     for (CanvasItem& item : m_project.items()) {
         if (!item.isSelected() || !item.runtime().transformedRegion)
             continue;
@@ -247,7 +268,7 @@ void CanvasInteraction::moveSelected(QPoint windowPoint)
         item.setPosition(QPoint(int(std::trunc((zoom * saved.x() + delta.x()) / zoom)),
                                 int(std::trunc((zoom * saved.y() + delta.y()) / zoom))));
     }
-    recompose();
+    recompose(before | selectedArea());
 }
 
 bool CanvasInteraction::overSelectedItem(QPointF surface) const

@@ -3,6 +3,7 @@
 #include "canvas/collage_project.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -28,12 +29,14 @@ struct CanvasResponse {
 // the selection handles, brush strokes, Delete and Escape. It needs no window, so
 // every rule can be checked on its own; the window paints and passes on what the
 // responses ask for. The recompose callback must refresh the items' hit regions
-// and the selection transform, as a composition does.
+// and the selection transform, as a composition does; it is told the part of the
+// surface that changed (empty: all of it), so that a drag redraws only around the
+// dragged item.
 class CanvasInteraction {
 public:
     explicit CanvasInteraction(CollageProject& project) : m_project(project) {}
 
-    void setRecompose(std::function<void()> recompose) { m_recompose = std::move(recompose); }
+    void setRecompose(std::function<void(const QRect& changedArea)> recompose) { m_recompose = std::move(recompose); }
 
     CanvasResponse press(QPoint windowPoint);
     CanvasResponse move(QPoint windowPoint);
@@ -53,7 +56,9 @@ public:
 
 private:
     QPointF surfacePoint(QPoint windowPoint) const;
-    void recompose();
+    void recompose(const QRect& changedArea = QRect());
+    // The surface area the selected items can touch at the view's zoom.
+    QRect selectedArea() const;
     void stamp(QPoint windowPoint);
     void rotateSelected(QPointF surface);
     void resizeSelected(QPointF surface);
@@ -62,7 +67,7 @@ private:
     static CanvasCursor cursorForHandle(int handle);
 
     CollageProject& m_project;
-    std::function<void()> m_recompose;
+    std::function<void(const QRect&)> m_recompose;
     bool m_moving = false;
     bool m_handleDrag = false;
     int m_handle = 0;

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         project.setResources(&resources);
-        interaction.setRecompose([this] { compositor.compose(project, surface, Compositor::Options{project.zoom()}); });
+        interaction.setRecompose([this](const QRect&) { compositor.compose(project, surface, Compositor::Options{project.zoom()}); });
     }
 
     // A library clipart of the given size at a collage point, unselected.

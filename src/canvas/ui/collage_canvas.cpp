@@ -5,11 +5,15 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+
+// The cursors live in a resource of this static library; nothing else refers to it.
+static void initialiseCanvasArtwork() { Q_INIT_RESOURCE(canvas); }
 
 namespace montora {
 
@@ -20,6 +24,11 @@ constexpr int kPageStep = 100;
 
 QCursor artCursor(const QString& resource, QPoint hotSpot)
 {
+    static const bool loaded = [] {
+        initialiseCanvasArtwork();
+        return true;
+    }();
+    Q_UNUSED(loaded);
     QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -45,7 +54,7 @@ CollageCanvas::CollageCanvas(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_verticalBar->hide();
     m_horizontalBar->hide();
-    m_interaction.setRecompose([this] { recompose(); });
+    m_interaction.setRecompose([this](const QRect& changedArea) { recompose(changedArea); });
     m_project.setHistoryListener([this] { emit canvasChanged(); });
     connect(m_verticalBar, &SkinScrollBar::canvasVScroll, this,
             [this](ScrollAction action, int position) { scrollVertically(action, position); });
@@ -128,6 +137,28 @@ void CollageCanvas::layoutScrollBars()
     m_project.setScroll(scroll);
 }
 
+void CollageCanvas::recompose(const QRect& changedArea)
+{
+    if (changedArea.isEmpty() || m_surface.size() != size())
+        return recompose();
+    const QPoint origin = m_project.scroll();
+    const QRect area = changedArea & QRect(origin, size());
+    if (area.isEmpty())
+        return;
+    m_compositor.compose(m_project, m_surface, composeOptions(area));
+    update(area.translated(-origin));
+}
+
+Compositor::Options CollageCanvas::composeOptions(const QRect& area) const
+{
+    Compositor::Options options;
+    options.zoom = m_project.zoom();
+    options.area = area;
+    options.drawHandles = !m_project.previewMode();
+    options.origin = m_project.scroll();
+    return options;
+}
+
 void CollageCanvas::recompose()
 {
     updateScrollRanges();
@@ -137,13 +168,7 @@ void CollageCanvas::recompose()
     if (m_surface.size() != client)
         m_surface = QImage(client, QImage::Format_RGB32);
     m_surface.fill(QColor::fromRgba(Compositor::kWorkspace));
-    const QPoint origin = m_project.scroll();
-    Compositor::Options options;
-    options.zoom = m_project.zoom();
-    options.area = QRect(origin, client);
-    options.drawHandles = !m_project.previewMode();
-    options.origin = origin;
-    m_compositor.compose(m_project, m_surface, options);
+    m_compositor.compose(m_project, m_surface, composeOptions(QRect(m_project.scroll(), client)));
     update();
 }
 
@@ -179,13 +204,14 @@ void CollageCanvas::scroll(SkinScrollBar* bar, ScrollAction action, int position
     recompose();
 }
 
-void CollageCanvas::paintEvent(QPaintEvent*)
+void CollageCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    const QRect dirty = event->rect();
     if (m_surface.isNull())
-        painter.fillRect(rect(), QColor::fromRgba(Compositor::kWorkspace));
+        painter.fillRect(dirty, QColor::fromRgba(Compositor::kWorkspace));
     else
-        painter.drawImage(0, 0, m_surface);
+        painter.drawImage(dirty, m_surface, dirty);
 }
 
 void CollageCanvas::resizeEvent(QResizeEvent* event)

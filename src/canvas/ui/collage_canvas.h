@@ -42,6 +42,9 @@ public:
     void scrollHorizontally(ScrollAction action, int position = 0);
 
     void recompose();
+    // Recomposes only a part of the surface (in surface coordinates at the zoom);
+    // empty means all of it.
+    void recompose(const QRect& changedArea);
     bool undo();
     bool redo();
     void deleteSelected();
@@ -71,6 +74,7 @@ protected:
 
 private:
     void apply(const CanvasResponse& response);
+    Compositor::Options composeOptions(const QRect& area) const;
     void updateScrollRanges();
     void layoutScrollBars();
     void scroll(SkinScrollBar* bar, ScrollAction action, int position, bool vertical);

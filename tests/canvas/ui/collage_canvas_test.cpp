@@ -1,6 +1,7 @@
 #include "canvas/ui/collage_canvas.h"
 #include "canvas/selection_handles.h"
 #include "controls/skin_scroll_bar.h"
+#include "support/fake_canvas_resources.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -52,6 +53,50 @@ TEST_F(CollageCanvasTest, ClickPicksTheTopmostItemAndADragMovesIt)
     EXPECT_TRUE(canvas.project().isModified());
     // The handles of the moved item are on the picture: the top-left square's fill.
     EXPECT_EQ(canvas.surface().pixel(106, 66), SelectionHandles::kResizeFill);
+}
+
+// A drag redraws only around the dragged item; what it leaves on the surface must be
+// what a whole recomposition draws.
+TEST_F(CollageCanvasTest, DragsRedrawTheSameSurfaceAsAWholeRecomposition)
+{
+    test::FakeCanvasResources resources;
+    QImage stripes(200, 100, QImage::Format_ARGB32);
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, (x / 10 + y / 10) % 2 ? 0xFF2060C0 : 0xFFE0A020);
+    resources.libraryPictures[5] = stripes;
+    canvas.project().setResources(&resources);
+    addClipart(QSize(200, 100), QPoint(20, 20));
+    addClipart(QSize(200, 100), QPoint(120, 90));
+    canvas.project().setScroll(QPoint(0, 0));
+
+    auto wholeRecomposition = [this] {
+        const QImage partial = canvas.surface().copy();
+        canvas.recompose();
+        return partial == canvas.surface();
+    };
+    EXPECT_EQ(canvas.surface().pixel(125, 95), 0xFFE0A020); // the stripes are drawn
+    // Move the upper item across the lower one, in small steps and then a jump far
+    // beyond its old place.
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 150));
+    for (int step = 1; step <= 6; ++step)
+        QTest::mouseMove(&canvas, QPoint(300 - step * 23, 150 - step * 9));
+    EXPECT_TRUE(wholeRecomposition());
+    QTest::mouseMove(&canvas, QPoint(60, 20));
+    EXPECT_TRUE(wholeRecomposition());
+    QTest::mouseMove(&canvas, QPoint(162, 96));
+    EXPECT_TRUE(wholeRecomposition());
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(162, 96));
+    EXPECT_TRUE(wholeRecomposition());
+    // Turn it from its top-left round handle, then size it from the bottom-right square.
+    const QRectF box = canvas.project().selectionTransform().mapRect(QRectF(0, 0, 200, 100));
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, box.topLeft().toPoint() + QPoint(-12, -12));
+    QTest::mouseMove(&canvas, box.topLeft().toPoint() + QPoint(10, -40));
+    EXPECT_GE(canvas.interaction().handleIndex(), 0);
+    EXPECT_TRUE(wholeRecomposition());
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, box.topLeft().toPoint() + QPoint(10, -40));
+    EXPECT_NE(canvas.project().item(1).angle(), 0.0f);
+    canvas.project().setResources(nullptr);
 }
 
 TEST_F(CollageCanvasTest, EmptyClickDeselectsAndStillSignals)
