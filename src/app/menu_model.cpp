@@ -1,0 +1,98 @@
+#include "app/menu_model.h"
+
+namespace montora {
+
+namespace {
+
+MenuItem entry(const char* caption, CommandId command, const char* icon,
+               std::optional<ToolbarSlot> enabledBy = std::nullopt)
+{
+    return MenuItem{false, QString::fromLatin1(caption), command, QString::fromLatin1(icon), enabledBy, {}};
+}
+
+MenuItem panelEntry(const char* caption, CommandId command, const char* icon, LibraryPanelSlot panel)
+{
+    MenuItem item = entry(caption, command, icon);
+    item.panel = panel;
+    return item;
+}
+
+QList<MenuItem> projectItems()
+{
+    return {entry("New Project", CommandId::NewProject, "menu_new"),
+            entry("Open Project", CommandId::OpenProject, "menu_open"),
+            entry("Save Project As...", CommandId::SaveProjectAs, "menu_save_as"),
+            entry("Save Collage", CommandId::SaveCollage, "menu_save_collage")};
+}
+
+QList<MenuItem> historyItems()
+{
+    return {entry("Undo (Ctrl+Z)", CommandId::Undo, "menu_undo", ToolbarSlot::Undo),
+            entry("Redo (Ctrl+Y)", CommandId::Redo, "menu_redo", ToolbarSlot::Redo)};
+}
+
+QList<MenuItem> selectionItems()
+{
+    return {entry("Delete", CommandId::Delete, "menu_delete", ToolbarSlot::Delete),
+            entry("Crop Photo", CommandId::Crop, "menu_crop", ToolbarSlot::Crop), MenuItem::line(),
+            entry("Move to Front", CommandId::MoveForward, "menu_forward", ToolbarSlot::MoveForward),
+            entry("Move to Back", CommandId::MoveBackward, "menu_backward", ToolbarSlot::MoveBackward),
+            entry("Move to Front of all Layers", CommandId::MoveToFront, "menu_front", ToolbarSlot::MoveToFront),
+            entry("Move to Back of all Layers", CommandId::MoveToBack, "menu_back", ToolbarSlot::MoveToBack)};
+}
+
+MenuItem settingItem() { return entry("Setting", CommandId::Setting, "menu_setting"); }
+MenuItem previewItem() { return entry("Preview", CommandId::Preview, "menu_preview"); }
+
+QList<MenuItem> fileMenu()
+{
+    return projectItems() + QList<MenuItem>{MenuItem::line(),
+                                            entry("Import Photo to Library", CommandId::ImportPhoto,
+                                                  "menu_import_photo"),
+                                            MenuItem::line(), previewItem(), MenuItem::line(),
+                                            entry("Exit", CommandId::Exit, "menu_exit")};
+}
+
+QList<MenuItem> editMenu()
+{
+    return QList<MenuItem>{MenuItem::line()} + historyItems() + QList<MenuItem>{MenuItem::line(), settingItem(),
+                                                                                MenuItem::line()} +
+           selectionItems();
+}
+
+QList<MenuItem> canvasContextMenu()
+{
+    return projectItems() +
+           QList<MenuItem>{MenuItem::line(), settingItem(), MenuItem::line(), previewItem(), MenuItem::line()} +
+           historyItems() + QList<MenuItem>{MenuItem::line()} + selectionItems();
+}
+
+} // namespace
+
+QList<MenuItem> MenuModel::items(MenuKind kind)
+{
+    switch (kind) {
+    case MenuKind::File:
+        return fileMenu();
+    case MenuKind::Edit:
+        return editMenu();
+    case MenuKind::Panel:
+        return {panelEntry("Frame", CommandId::PanelFrame, "menu_frame", LibraryPanelSlot::Frame),
+                panelEntry("Mask", CommandId::PanelMask, "menu_mask", LibraryPanelSlot::Mask),
+                panelEntry("Clipart", CommandId::PanelClipart, "menu_clipart", LibraryPanelSlot::Clipart),
+                panelEntry("Tuning", CommandId::PanelTuning, "menu_tuning", LibraryPanelSlot::Tuning),
+                panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text)};
+    case MenuKind::Help:
+        return {entry("Online Help Content", CommandId::OnlineHelp, "menu_help"),
+                entry("About", CommandId::About, "menu_about")};
+    case MenuKind::CanvasContext:
+        return canvasContextMenu();
+    case MenuKind::PhotoLibraryContext:
+        return {entry("Add to Canvas", CommandId::LibraryAddToCanvas, "menu_add_to_canvas"),
+                entry("Import Photo to Library", CommandId::LibraryImportPhoto, "menu_import_photo"),
+                entry("Remove", CommandId::LibraryRemovePhoto, "menu_remove")};
+    }
+    return {};
+}
+
+} // namespace montora

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/command_id.h"
+#include "app/toolbar_table.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace montora {
+
+// The library panels the tabs and the panel menu switch between.
+enum class LibraryPanelSlot : int { Frame = 0, Mask = 1, Clipart = 2, Tuning = 3, Text = 4 };
+
+// One entry of a popup menu: a separator, or a caption with its command and its
+// icon's artwork name. `enabledBy` names the toolbar button whose enabled state
+// the item shows; `panel` the library panel whose visibility puts a check mark on it.
+struct MenuItem {
+    bool separator = false;
+    QString caption;
+    CommandId command{};
+    QString icon;
+    std::optional<ToolbarSlot> enabledBy;
+    std::optional<LibraryPanelSlot> panel;
+
+    static MenuItem line() { return MenuItem{true, {}, {}, {}, {}, {}}; }
+};
+
+enum class MenuKind { File, Edit, Panel, Help, CanvasContext, PhotoLibraryContext };
+
+class MenuModel {
+public:
+    static QList<MenuItem> items(MenuKind kind);
+    // The item the check mark goes to in the panel menu.
+    static bool isChecked(const MenuItem& item, LibraryPanelSlot visiblePanel)
+    {
+        return item.panel && *item.panel == visiblePanel;
+    }
+};
+
+} // namespace montora

@@ -1,0 +1,35 @@
+#include "app/zoom_list.h"
+
+#include <gtest/gtest.h>
+
+using namespace montora;
+
+TEST(ZoomList, EightQuartersStartingAtOneHundredPercent)
+{
+    ZoomList zoom;
+    EXPECT_EQ(ZoomList::captions().size(), ZoomList::kCount);
+    EXPECT_EQ(zoom.caption(), "100%");
+    EXPECT_FLOAT_EQ(zoom.factor(), 1.0f);
+    EXPECT_FLOAT_EQ(ZoomList::factorAt(0), 0.25f);
+    EXPECT_FLOAT_EQ(ZoomList::factorAt(7), 2.0f);
+    EXPECT_FLOAT_EQ(ZoomList::factorAt(8), 1.0f) << "no entry zooms to 100%";
+}
+
+TEST(ZoomList, ZoomStopsAtBothEnds)
+{
+    ZoomList zoom;
+    while (zoom.zoomIn()) {
+    }
+    EXPECT_EQ(zoom.caption(), "200%");
+    EXPECT_FALSE(zoom.zoomIn());
+    EXPECT_EQ(zoom.index(), 7);
+    while (zoom.zoomOut()) {
+    }
+    EXPECT_EQ(zoom.caption(), "25%");
+    EXPECT_FALSE(zoom.zoomOut());
+    EXPECT_FLOAT_EQ(zoom.factor(), 0.25f);
+    EXPECT_FALSE(zoom.select(-1));
+    EXPECT_FALSE(zoom.select(8));
+    EXPECT_TRUE(zoom.select(5));
+    EXPECT_EQ(zoom.caption(), "150%");
+}
