@@ -56,7 +56,9 @@ bool CollageApp::start()
     }
     m_languageTable = startup.takeLanguageTable();
     LanguageTable::setCurrent(&m_languageTable);
+    m_mainFrame->retranslate();
     m_mainFrame->setPhotoListFolder(startup.photoListFolder());
+    m_mainFrame->photoListLoaded();
     m_mainFrame->show();
     return true;
 }

@@ -4,6 +4,7 @@
 #include "app/ui/import_progress_window.h"
 #include "app/stoppable_worker.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/shell_menu.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -116,10 +117,20 @@ TEST(MainFrame, AltShortcutsReachTheWindowWhateverHasTheFocus)
     ASSERT_TRUE(field->hasFocus());
 
     QSignalSpy commands(&frame, &MainFrame::commandRequested);
+    // Each shortcut opens its menu; it is closed again before the next key.
+    const auto closeMenu = [&] {
+        ASSERT_NE(frame.openMenu(), nullptr);
+        frame.openMenu()->close();
+        field->setFocus();
+    };
     QTest::keyClick(field, Qt::Key_F, Qt::AltModifier);
+    closeMenu();
     QTest::keyClick(field, Qt::Key_E, Qt::AltModifier);
+    closeMenu();
     QTest::keyClick(&frame, Qt::Key_N, Qt::AltModifier);
+    closeMenu();
     QTest::keyClick(field, Qt::Key_H, Qt::AltModifier);
+    closeMenu();
     QTest::keyClick(field, Qt::Key_F);
 
     ASSERT_EQ(commands.size(), 4);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/menu_model.h"
+
+#include <QMenu>
+
+#include <functional>
+
+namespace montora {
+
+// A popup of the main window built from the menu model, with the shell's icons.
+// It is built afresh each time it opens, so the enabled states and the check
+// mark are those of that moment.
+class ShellMenu : public QMenu {
+    Q_OBJECT
+public:
+    using ItemTest = std::function<bool(const MenuItem&)>;
+
+    ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& checked, QWidget* parent = nullptr);
+
+    MenuKind kind() const { return m_kind; }
+    // The action of the item that runs `command`, or null.
+    QAction* actionFor(CommandId command) const;
+
+signals:
+    void commandChosen(montora::CommandId command);
+
+private:
+    MenuKind m_kind;
+};
+
+} // namespace montora
