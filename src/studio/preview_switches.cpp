@@ -7,6 +7,9 @@
 #include "platform/ui/qt_prompter.h"
 #include "studio/controls_gallery.h"
 #include "studio/photo_library_preview.h"
+#include "studio/library_panels_preview.h"
+#include "library/ui/decoration_column.h"
+#include "library/ui/library_panel.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -28,6 +31,7 @@ const QString kCanvasOnly = QStringLiteral("canvas-only");
 // Not for people: the project's item to select, for screenshots.
 const QString kSelect = QStringLiteral("select-item");
 const QString kPhotoLibrary = QStringLiteral("photo-library");
+const QString kLibraryPanels = QStringLiteral("library-panels");
 // Not for people: opens the colour pop-up once the dialog shows, for screenshots.
 const QString kOpenPopup = QStringLiteral("open-colour-popup");
 // Not for people: clicks photo library cells (the first plainly, the rest with Ctrl)
@@ -106,6 +110,23 @@ int runPhotoLibrary(QApplication& app, const QCommandLineParser& parser)
     return app.exec();
 }
 
+// With --click-cells, selects those entries (the first in the frame strip, the
+// second in the mask strip, the third in the clipart strip, the fourth in the
+// decoration strip): for screenshots.
+int runLibraryPanels(QApplication& app, const QCommandLineParser& parser)
+{
+    LibraryPanelsPreview preview(parser.value(kLibraryPanels));
+    preview.show();
+    if (parser.isSet(kClickCells)) {
+        const QStringList cells = parser.value(kClickCells).split(QLatin1Char(','));
+        const QList<LibraryPanel*> strips{preview.framePanel(), preview.maskPanel(), preview.clipartPanel(),
+                                          preview.decorationColumn()->strip()};
+        for (int i = 0; i < cells.size() && i < strips.size(); ++i)
+            strips[i]->setSelectedIndex(cells[i].toInt());
+    }
+    return app.exec();
+}
+
 int runDialog(const QCommandLineParser& parser, bool setting)
 {
     CanvasSettings settings;
@@ -166,7 +187,7 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
         !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
-        !args.contains(QLatin1String("--") + kPhotoLibrary))
+        !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -180,6 +201,10 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         {kPhotoLibrary,
          QStringLiteral("Show the photo library panel over the photo list of a data folder, with its Import and "
                         "Remove buttons; picture files given after it are imported at once."),
+         QStringLiteral("folder")},
+        {kLibraryPanels,
+         QStringLiteral("Show the frame, mask and clipart strips and the decoration column over the library files "
+                        "of a data folder."),
          QStringLiteral("folder")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
@@ -210,6 +235,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         return runCanvasOnly(app, parser);
     if (parser.isSet(kPhotoLibrary))
         return runPhotoLibrary(app, parser);
+    if (parser.isSet(kLibraryPanels))
+        return runLibraryPanels(app, parser);
     if (parser.isSet(kGallery)) {
         ControlsGallery gallery;
         gallery.show();

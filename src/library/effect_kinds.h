@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls_model/colour_table.h"
+
+#include <QString>
+
+namespace montora {
+
+// The six effect kinds of the decoration column. Kind k shows decoration style
+// k + 1 and starts the tint at the kind's own colour.
+class EffectKinds {
+public:
+    static constexpr int kCount = 6;
+
+    static bool isValid(int kind) { return kind >= 0 && kind < kCount; }
+    // The decoration style (1 to 6) a kind shows; -1 for an unknown kind.
+    static int style(int kind) { return isValid(kind) ? kind + 1 : -1; }
+    // The kind's tint colour (0x00BBGGRR); grey for an unknown kind.
+    static ColorRef colour(int kind);
+    static QString name(int kind);
+    // The item id of record `index` of a style's file: what the canvas adds.
+    static int libraryId(int style, int index);
+};
+
+} // namespace montora
