@@ -3,6 +3,7 @@
 #include "app/startup_library_files.h"
 #include "app/startup_sequence.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/main_frame_panels.h"
 #include "imaging/image_library.h"
 #include "platform/prompter.h"
 #include "platform/single_instance.h"
@@ -59,6 +60,9 @@ bool CollageApp::start()
     m_mainFrame->retranslate();
     m_mainFrame->setPhotoListFolder(startup.photoListFolder());
     m_mainFrame->photoListLoaded();
+    // The library strips, the decoration column and the project commands, over the
+    // data folder the start-up prepared (owned by the window).
+    new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
     m_mainFrame->show();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "app/toolbar_state.h"
 #include "app/zoom_list.h"
 #include "app/ui/frame_surface.h"
+#include "app/ui/shell_menu.h"
 
 #include <QPointer>
 #include <QString>

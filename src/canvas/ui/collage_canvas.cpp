@@ -67,10 +67,18 @@ CollageCanvas::~CollageCanvas() { m_project.setHistoryListener({}); }
 Status CollageCanvas::openProject(const QString& path)
 {
     MONTORA_TRY(ProjectFileReader::open(m_project, path));
+    contentsReplaced();
+    return Status::ok();
+}
+
+void CollageCanvas::contentsReplaced()
+{
     m_compositor.dropCaches();
     m_project.setScroll(QPoint());
+    m_verticalBar->setPosition(0);
+    m_horizontalBar->setPosition(0);
     recompose();
-    return Status::ok();
+    emit canvasChanged();
 }
 
 void CollageCanvas::setZoom(float zoom)

@@ -33,6 +33,10 @@ public:
     SkinScrollBar* verticalBar() const { return m_verticalBar; }
     SkinScrollBar* horizontalBar() const { return m_horizontalBar; }
 
+    // The project's items were replaced (a new or opened collage): cached pictures
+    // go, the view scrolls back to the top-left corner and everything is redrawn.
+    void contentsReplaced();
+    void dropCaches() { m_compositor.dropCaches(); }
     // Reads a project file into the canvas; the history starts empty.
     Status openProject(const QString& path);
     void setZoom(float zoom);

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/project_commands.h"
+#include "app/ui/dialog_settings_asker.h"
+#include "canvas/library_resources.h"
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+
+#include <array>
+#include <memory>
+
+namespace montora {
+
+class CollageCanvas;
+class DecorationColumn;
+class LibraryPanel;
+class MainFrame;
+class Prompter;
+
+// Fills the main window's library places over a data folder and connects them to
+// the canvas: the frame, mask and clipart strips with their Apply requests, the
+// decoration column (strip, effect kinds, tint colour, "Add to Canvas"), drags from
+// any strip that end over the canvas, and the project commands (New, Open, Save As,
+// Setting). It lives as long as the window it serves.
+class MainFramePanels : public QObject {
+    Q_OBJECT
+public:
+    // The Apply requests of the strips.
+    enum ApplyCode { AddClipart = 0, AddDecoration = 1, SetMask = 2, SetFrame = 3 };
+
+    MainFramePanels(MainFrame& frame, Prompter& prompter, const QString& dataFolder);
+    ~MainFramePanels() override;
+
+    LibraryPanel* framePanel() const { return m_strips[0]; }
+    LibraryPanel* maskPanel() const { return m_strips[1]; }
+    LibraryPanel* clipartPanel() const { return m_strips[2]; }
+    DecorationColumn* decorationColumn() const { return m_decorations; }
+    ProjectCommands& projectCommands() { return m_commands; }
+
+    // 0x473: what a strip's Apply asks for, on the canvas.
+    void apply(int code, int index);
+    // The library drop: the pending strip drag released at a canvas point.
+    void dropOnCanvas(QPoint canvasPoint);
+
+private:
+    void createStrips(const QString& dataFolder);
+    void createDecorations(const QString& dataFolder);
+    void connectDrags(QObject* source);
+    void registerProjectCommands();
+    void runProjectCommand(ProjectCommands::Outcome (ProjectCommands::*command)());
+    void followDrag(const QPoint& globalPosition);
+    void endDrag(const QPoint& globalPosition);
+    void setDropCursor(bool shown);
+    // The window point of new cliparts: a tenth of the zoomed collage's size.
+    QPoint clipartPoint() const;
+    void afterCanvasEdit(const Status& status);
+
+    MainFrame& m_frame;
+    CollageCanvas& m_canvas;
+    Prompter& m_prompter;
+    LibraryResources m_resources;
+    DialogSettingsAsker m_asker;
+    ProjectCommands m_commands;
+    std::array<LibraryPanel*, 3> m_strips{};
+    DecorationColumn* m_decorations = nullptr;
+
+    int m_pendingKind = -1;
+    QList<int> m_pendingIds;
+    bool m_dropCursorShown = false;
+};
+
+} // namespace montora
