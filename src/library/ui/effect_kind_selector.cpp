@@ -3,6 +3,7 @@
 #include "controls/skin_art.h"
 #include "library/effect_kinds.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,16 +89,16 @@ void EffectKindSelector::paintTile(QPainter& painter, int kind)
 
     const qreal ratio = devicePixelRatioF();
     const int radioTop = int(tile.top() + (tile.height() - kRadioSide) / 2);
-    const QRect radio(int(tile.left()) + 4, radioTop, kRadioSide, kRadioSide);
+    const QRect radio(int(tile.left()) + 3, radioTop, kRadioSide, kRadioSide);
     painter.drawPixmap(radio, SkinArt::pixmap(chosen ? kRadioOn : kRadioOff, radio.size(), ratio));
 
     QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    small.setBold(chosen);
+    small.setPointSizeF(small.pointSizeF() * 0.85);
     painter.setFont(small);
     painter.setPen(colour.lightness() > 150 ? Qt::black : Qt::white);
-    const QRectF text = tile.adjusted(radio.width() + 8, 0, -2, 0);
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, EffectKinds::name(kind));
+    const QRectF text = tile.adjusted(radio.width() + 6, 0, -1, 0);
+    const QString name = QFontMetrics(small).elidedText(EffectKinds::name(kind), Qt::ElideRight, int(text.width()));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);
     painter.setFont(font());
 }
 
