@@ -57,10 +57,12 @@ TEST(LibraryGridLayoutTest, CellAtFollowsTheScrollAndIgnoresButtonsBarAndEmptyCe
     EXPECT_EQ(layout.cellAt(QPoint(left + 13 * 60, 30)), -1) << "right of the columns";
     EXPECT_EQ(layout.cellAt(QPoint(30, 110)), -1) << "the button strip";
     EXPECT_EQ(layout.cellAt(QPoint(835, 30)), -1) << "the scroll bar";
-    layout.setScroll(40);
-    EXPECT_EQ(layout.scroll(), 40);
-    EXPECT_EQ(layout.cellAt(QPoint(left + 2, 30)), 13);
-    EXPECT_EQ(layout.cellRect(13).topLeft(), QPoint(left, 62 - 40));
+    EXPECT_EQ(layout.verticalRange(), 2 * 60 + 4 - 99);
+    layout.setScroll(20);
+    EXPECT_EQ(layout.scroll(), 20);
+    EXPECT_EQ(layout.cellAt(QPoint(left + 2, 50)), 13);
+    EXPECT_EQ(layout.cellAt(QPoint(left + 2, 38)), 0);
+    EXPECT_EQ(layout.cellRect(13).topLeft(), QPoint(left, 62 - 20));
     EXPECT_EQ(layout.pictureBox(13).size(), QSize(58, 58));
     layout.setScroll(10000);
     EXPECT_EQ(layout.scroll(), layout.verticalRange());

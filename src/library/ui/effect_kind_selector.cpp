@@ -3,6 +3,7 @@
 #include "controls/skin_art.h"
 #include "library/effect_kinds.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ const QColor kChosenFrame(52, 112, 196);
 const QColor kHotFrame(150, 180, 220);
 const QString kRadioOn = QStringLiteral(":/controls/radio_on.svg");
 const QString kRadioOff = QStringLiteral(":/controls/radio_off.svg");
-constexpr int kGap = 4;
+constexpr int kGap = 3;
 constexpr int kRadioSide = 12;
 
 } // namespace
@@ -87,15 +88,17 @@ void EffectKindSelector::paintTile(QPainter& painter, int kind)
     painter.drawPath(outline);
 
     const qreal ratio = devicePixelRatioF();
-    const QRect radio(int(tile.left()) + 3, int(tile.top()) + 3, kRadioSide, kRadioSide);
+    const int radioTop = int(tile.top() + (tile.height() - kRadioSide) / 2);
+    const QRect radio(int(tile.left()) + 3, radioTop, kRadioSide, kRadioSide);
     painter.drawPixmap(radio, SkinArt::pixmap(chosen ? kRadioOn : kRadioOff, radio.size(), ratio));
 
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    small.setBold(chosen);
     painter.setFont(small);
     painter.setPen(colour.lightness() > 150 ? Qt::black : Qt::white);
-    painter.drawText(tile.adjusted(1, 0, -1, -2), Qt::AlignHCenter | Qt::AlignBottom, EffectKinds::name(kind));
+    const QRectF text = tile.adjusted(radio.width() + 6, 0, -1, 0);
+    const QString name = QFontMetrics(small).elidedText(EffectKinds::name(kind), Qt::ElideRight, int(text.width()));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);
     painter.setFont(font());
 }
 

@@ -11,7 +11,7 @@ class EffectKindSelector : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kColumns = 3;
+    static constexpr int kColumns = 2;
     static constexpr int kTitleHeight = 16;
 
     explicit EffectKindSelector(QWidget* parent = nullptr);

@@ -22,6 +22,7 @@ TintColourControl::TintColourControl(QWidget* parent) : QWidget(parent), m_picke
     setCursor(Qt::PointingHandCursor);
     // The tint is always a real colour: the picker's "Automatic" entry has no meaning here.
     m_picker->setDefaultCaption(QString());
+    m_picker->setColourMode(CFacColourPicker::ColourMode::Swatch);
     m_picker->setColour(m_colour);
     m_picker->setToolTip(tr("Effect colour"));
     connect(m_picker, &CFacColourPicker::colourSelEndOk, this, [this](ColorRef colour) {

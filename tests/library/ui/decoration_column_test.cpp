@@ -130,10 +130,16 @@ TEST_F(DecorationColumnTest, AddToCanvasSendsTheSelectedDecorationsId)
 
     clickKind(5); // another kind lists another file: the selection goes
     EXPECT_EQ(m_column.strip()->selectedIndex(), -1);
-    clickEntry(6);
+    clickEntry(4);
     QTest::mouseClick(m_column.addButton(), Qt::LeftButton);
     ASSERT_EQ(adds.count(), 2);
-    EXPECT_EQ(adds[1][0].toInt(), 6006);
+    EXPECT_EQ(adds[1][0].toInt(), 6004);
+    // The last entry lies below the strip's view: selecting it scrolls it in.
+    m_column.strip()->setSelectedIndex(6);
+    EXPECT_GT(m_column.strip()->gridLayout().scroll(), 0);
+    QTest::mouseClick(m_column.addButton(), Qt::LeftButton);
+    ASSERT_EQ(adds.count(), 3);
+    EXPECT_EQ(adds[2][0].toInt(), 6006);
 }
 
 TEST_F(DecorationColumnTest, DragFromTheStripIsADecorationDrop)
