@@ -187,7 +187,11 @@ TEST_F(ProjectCommandsTest, RefusedSettingsChangeNothing)
     fill();
     const auto before = records();
     prompter.answers = {Prompter::Answer::No};
-    asker.answers = {CanvasSettings{9, 768}, CanvasSettings{1024, 3201}};
+    CanvasSettings narrow;
+    narrow.width = 9;
+    CanvasSettings tall;
+    tall.height = 3201;
+    asker.answers = {narrow, tall};
     EXPECT_EQ(commands.newProject(), Outcome::Unchanged);
     EXPECT_EQ(commands.collageSettings(), Outcome::Unchanged);
     EXPECT_EQ(records(), before);
@@ -262,8 +266,8 @@ TEST_F(ProjectCommandsTest, CarriedMasksReachTheDataFolderOnlyFromAWholeFile)
 {
     ASSERT_TRUE(project.addPhoto("/pictures/m.jpg", QSize(40, 40), ViewPoint::atCollage({})).isOk());
     resources.customMasks.emplace_back(test::keyOf(5), CustomMaskBlock{8, 8, QByteArray("mask", 4)});
-    resources.maskKeys[3] = test::keyOf(5);
-    ASSERT_TRUE(project.setMask(3).isOk());
+    resources.maskKeys[40] = test::keyOf(5); // past the built-in masks
+    ASSERT_TRUE(project.setMask(40).isOk());
     ASSERT_TRUE(commands.saveFile(path("masked.mcf")).isOk());
     QByteArray cut = test::readFileBytes(path("masked.mcf"));
     cut.chop(2);
