@@ -7,6 +7,7 @@
 #include "app/toolbar_state.h"
 #include "app/zoom_list.h"
 #include "app/ui/frame_surface.h"
+#include "app/ui/shell_menu.h"
 
 #include <QPointer>
 #include <QString>
@@ -29,7 +30,6 @@ class PhotoImport;
 class PhotoLibraryPanel;
 class Prompter;
 class ShellInputFilter;
-class ShellMenu;
 class SkinButton;
 class StartupLibraryFiles;
 class StoppableWorker;
