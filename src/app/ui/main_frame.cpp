@@ -247,9 +247,9 @@ void MainFrame::createToolbar()
     m_zoomBox->setCurrentIndex(m_zoom.index());
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
     // "100%" has to fit the box's 55 pixels beside the arrow.
-    m_zoomBox->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 4px; border: 1px solid #6A6A6A;"
-                                            " background: #F4F4F4; color: #101010; }"
-                                            "QComboBox::drop-down { width: 13px; border: none; }"));
+    QFont zoomFont = m_zoomBox->font();
+    zoomFont.setPixelSize(10);
+    m_zoomBox->setFont(zoomFont);
     connect(m_zoomBox, &QComboBox::activated, this, &MainFrame::applyZoom);
 }
 
