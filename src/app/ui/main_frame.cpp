@@ -165,6 +165,7 @@ void MainFrame::createCaption()
     m_captionMinimise->setSkin(captionSkin(QStringLiteral("minimise")));
     for (SkinButton* button : {m_captionClose, m_captionMaximise, m_captionMinimise}) {
         button->setThreeSlice(false);
+        button->setBackground(QColor());
         connect(button, &SkinButton::clicked, this, [this](int id) { runCommand(CommandId(id)); });
     }
     for (int i = 0; i < MainFrameLayout::kMenuBarButtons; ++i) {
