@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kSkinWidth = 118;
 constexpr ThreeSlice kButtonSlices{12, 12, 94, 106, 12};
-const QColor kBackground(221, 221, 221);
 const QColor kDisabledCaption(120, 120, 120);
 
 } // namespace
@@ -46,6 +45,13 @@ void SkinButton::setSkin(const Skin& skin)
 void SkinButton::setThreeSlice(bool on)
 {
     m_threeSlice = on;
+    update();
+}
+
+void SkinButton::setBackground(const QColor& colour)
+{
+    m_background = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent, colour.isValid());
     update();
 }
 
@@ -101,7 +107,8 @@ QString SkinButton::skinFor(State state) const
 void SkinButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
+    if (m_background.isValid())
+        painter.fillRect(rect(), m_background);
     const QString skin = skinFor(m_state);
     if (m_threeSlice)
         SkinArt::drawThreeSlice(painter, rect(), skin, kSkinWidth, kButtonSlices);

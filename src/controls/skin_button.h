@@ -36,6 +36,10 @@ public:
     void setThreeSlice(bool on);
     bool isThreeSlice() const { return m_threeSlice; }
 
+    // What shows around rounded skin corners; an invalid colour leaves the
+    // parent's own painting there (a button on a painted bar).
+    void setBackground(const QColor& colour);
+
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
     void setCaptionColour(const QColor& colour);
@@ -66,6 +70,7 @@ private:
     State m_state = State::Normal;
     bool m_threeSlice = true;
     QString m_caption;
+    QColor m_background{221, 221, 221};
     QColor m_captionColour{60, 60, 60};
     QPoint m_captionOffset;
     QString m_icon;

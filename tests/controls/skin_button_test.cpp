@@ -1,3 +1,4 @@
+#include "app/ui/shell_art.h"
 #include "controls/skin_button.h"
 
 #include <gtest/gtest.h>
@@ -143,3 +144,32 @@ TEST_F(SkinButtonTest, EachStateDrawsItsOwnArtwork)
 
 } // namespace
 } // namespace montora
+
+TEST(SkinButton, WithoutABackgroundThePaintedParentShowsAroundRoundedCorners)
+{
+    QWidget bar;
+    bar.setAutoFillBackground(true);
+    QPalette palette = bar.palette();
+    palette.setColor(QPalette::Window, QColor(200, 0, 0));
+    bar.setPalette(palette);
+    bar.resize(80, 40);
+    const QString art = montora::ShellArt::path(QStringLiteral("caption_close_normal"));
+    auto* filled = new montora::SkinButton(10010, &bar);
+    auto* clear = new montora::SkinButton(10010, &bar);
+    for (montora::SkinButton* button : {filled, clear}) {
+        button->setSkin({art, art, art, art});
+        button->setThreeSlice(false);
+    }
+    clear->setBackground(QColor());
+    filled->setGeometry(4, 4, 24, 14);
+    clear->setGeometry(40, 4, 24, 14);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    const QImage shot = bar.grab().toImage();
+    // The corner pixel lies outside the skin's rounding (but may catch a little of its edge).
+    const QColor grey = shot.pixelColor(4, 4);
+    EXPECT_GT(grey.green(), 150) << "the buttons' own grey by default";
+    const QColor red = shot.pixelColor(40, 4);
+    EXPECT_GT(red.red(), 120);
+    EXPECT_LT(red.green(), 60) << "the bar shows through";
+}

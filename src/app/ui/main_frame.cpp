@@ -165,6 +165,7 @@ void MainFrame::createCaption()
     m_captionMinimise->setSkin(captionSkin(QStringLiteral("minimise")));
     for (SkinButton* button : {m_captionClose, m_captionMaximise, m_captionMinimise}) {
         button->setThreeSlice(false);
+        button->setBackground(QColor());
         connect(button, &SkinButton::clicked, this, [this](int id) { runCommand(CommandId(id)); });
     }
     for (int i = 0; i < MainFrameLayout::kMenuBarButtons; ++i) {
@@ -246,6 +247,10 @@ void MainFrame::createToolbar()
     m_zoomBox->addItems(ZoomList::captions());
     m_zoomBox->setCurrentIndex(m_zoom.index());
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
+    // "100%" has to fit the box's 55 pixels beside the arrow.
+    QFont zoomFont = m_zoomBox->font();
+    zoomFont.setPixelSize(10);
+    m_zoomBox->setFont(zoomFont);
     connect(m_zoomBox, &QComboBox::activated, this, &MainFrame::applyZoom);
 }
 

@@ -30,7 +30,6 @@ class PhotoImport;
 class PhotoLibraryPanel;
 class Prompter;
 class ShellInputFilter;
-class ShellMenu;
 class SkinButton;
 class StartupLibraryFiles;
 class StoppableWorker;

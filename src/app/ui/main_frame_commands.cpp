@@ -192,11 +192,13 @@ void MainFrame::applyZoom(int index)
 
 void MainFrame::toggleMaximised()
 {
-    if (m_maximised)
-        showNormal();
-    else
+    // Showing maximised reports the new state at once; the flag is set after it.
+    const bool maximise = !m_maximised;
+    if (maximise)
         showMaximized();
-    m_maximised = !m_maximised;
+    else
+        showNormal();
+    m_maximised = maximise;
 }
 
 void MainFrame::enterPreview()
