@@ -22,8 +22,13 @@ shape leaf '#4caf50' 'ellipse 60,60 24,50 0,360'
 shape diamond '#8c5ad2' 'polygon 60,8 108,60 60,112 12,60'
 shape ring '#ff8c1a' 'circle 60,60 60,20'
 shape triangle '#20b2aa' 'polygon 60,10 112,106 8,106'
+# Frames: a wooden border around a transparent window, so the photo shows through.
 for n in 1 2 3 4; do
-    gm convert -size 160x120 "xc:#7a4a28" -fill "#f0e0c8" -draw "rectangle $((n * 4 + 12)),$((n * 3 + 12)) $((148 - n * 4)),$((108 - n * 3))" \
+    l=$((n * 4 + 12)); t=$((n * 3 + 12)); r=$((148 - n * 4)); b=$((108 - n * 3))
+    gm convert -size 160x120 xc:none -fill "#7a4a28" \
+        -draw "rectangle 0,0 159,$((t - 1))" -draw "rectangle 0,$((b + 1)) 159,119" \
+        -draw "rectangle 0,0 $((l - 1)),119" -draw "rectangle $((r + 1)),0 159,119" \
+        -fill none -stroke "#f0e0c8" -strokewidth 2 -draw "rectangle $((l - 2)),$((t - 2)) $((r + 2)),$((b + 2))" \
         "$work/frame$n.png"
 done
 

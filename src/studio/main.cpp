@@ -4,6 +4,7 @@
 #include "studio/preview_switches.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char** argv)
 {
@@ -14,5 +15,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
     montora::QtPrompter prompter;
     montora::CollageApp collage(prompter, [] { return std::make_unique<montora::LibraryStartupFiles>(); });
+    // `montora-studio trip.mcf` opens the project; `--panel N` (not for people) shows
+    // library tab N at start, for screenshots.
+    const QStringList arguments = app.arguments().mid(1);
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--panel") && i + 1 < arguments.size())
+            collage.setPanelAtStart(arguments[++i].toInt());
+        else if (!arguments[i].startsWith(QLatin1String("--")))
+            collage.setProjectAtStart(arguments[i]);
+    }
     return collage.run();
 }

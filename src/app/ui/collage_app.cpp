@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+#include <iterator>
+
 namespace montora {
 
 namespace {
@@ -62,7 +64,13 @@ bool CollageApp::start()
     m_mainFrame->photoListLoaded();
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
-    new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
+    auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
+    if (!m_projectAtStart.isEmpty())
+        panels->openProjectFile(m_projectAtStart);
+    static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
+                                          CommandId::TabTuning, CommandId::TabText};
+    if (m_panelAtStart >= 0 && m_panelAtStart < int(std::size(kTabs)))
+        m_mainFrame->runCommand(kTabs[m_panelAtStart]);
     m_mainFrame->show();
     return true;
 }

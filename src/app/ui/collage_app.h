@@ -4,6 +4,7 @@
 #include "app/shared_picture_buffer.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -40,6 +41,11 @@ public:
     SharedPictureBuffer& sharedPicture() { return m_sharedPicture; }
     const LanguageTable& languageTable() const { return m_languageTable; }
 
+    // A project file named on the command line, opened once the window is up.
+    void setProjectAtStart(const QString& path) { m_projectAtStart = path; }
+    // The library panel shown at start (0 frames ... 4 text), for screenshots.
+    void setPanelAtStart(int slot) { m_panelAtStart = slot; }
+
     // start(), the main loop, stop(): the whole life of the program.
     int run();
 
@@ -51,6 +57,8 @@ private:
     LanguageTable m_languageTable;
     SharedPictureBuffer m_sharedPicture;
     int m_startExitCode = 0;
+    QString m_projectAtStart;
+    int m_panelAtStart = -1;
 };
 
 } // namespace montora

@@ -201,6 +201,15 @@ void MainFramePanels::registerProjectCommands()
     m_frame.setHandler(CommandId::Setting, [this] { runProjectCommand(&ProjectCommands::collageSettings); });
 }
 
+void MainFramePanels::openProjectFile(const QString& path)
+{
+    const Status opened = m_commands.openFile(path);
+    if (!opened)
+        m_prompter.message(ProjectCommands::openFailedMessage(opened.message()), Prompter::Icon::Warning);
+    m_canvas.contentsReplaced();
+    m_frame.updateToolbar();
+}
+
 void MainFramePanels::runProjectCommand(ProjectCommands::Outcome (ProjectCommands::*command)())
 {
     switch ((m_commands.*command)()) {

@@ -39,6 +39,9 @@ public:
     DecorationColumn* decorationColumn() const { return m_decorations; }
     ProjectCommands& projectCommands() { return m_commands; }
 
+    // Opens a project file without questions (a file named on the command line);
+    // a failure is reported and leaves the collage empty.
+    void openProjectFile(const QString& path);
     // 0x473: what a strip's Apply asks for, on the canvas.
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
