@@ -252,4 +252,36 @@ TEST_F(MainWindowEndToEndTest, BuildSaveReopenAndReadBack)
     EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(" | ").toStdString();
 }
 
+// "Setting" from the toolbar runs the real "Collage Setting" dialog: Cancel leaves the
+// collage alone, OK with a new size resizes it and keeps every item.
+TEST_F(MainWindowEndToEndTest, SettingCancelChangesNothingAndANewSizeKeepsTheItems)
+{
+    ASSERT_TRUE(project().addClipart(0, ViewPoint::atCollage({20, 20})).isOk());
+    ASSERT_TRUE(project().addClipart(1, ViewPoint::atCollage({200, 120})).isOk());
+    canvas().recompose();
+    const QSize size = project().size();
+    const auto colour = project().backgroundColour();
+
+    whenDialogShown([](NewCollageDialog& dialog) {
+        EXPECT_EQ(dialog.caption(), "Collage Setting");
+        dialog.widthEdit()->setText("999");
+        QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    });
+    clickTool(ToolbarSlot::Setting);
+    EXPECT_EQ(project().size(), size);
+    EXPECT_EQ(project().backgroundColour(), colour);
+
+    whenDialogShown([](NewCollageDialog& dialog) {
+        dialog.widthEdit()->setText("640");
+        dialog.heightEdit()->setText("480");
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    });
+    clickTool(ToolbarSlot::Setting);
+    EXPECT_EQ(project().size(), QSize(640, 480));
+    ASSERT_EQ(project().itemCount(), 2);
+    EXPECT_EQ(clipartId(0), 0);
+    EXPECT_EQ(clipartId(1), 1);
+    EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(" | ").toStdString();
+}
+
 } // namespace
