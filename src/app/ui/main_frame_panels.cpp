@@ -50,7 +50,8 @@ QCursor dropCursor()
 } // namespace
 
 MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QString& dataFolder)
-    : QObject(&frame), m_frame(frame), m_canvas(*frame.canvas()), m_prompter(prompter), m_resources(dataFolder),
+    : QObject(&frame), m_frame(frame), m_canvas(*frame.canvas()), m_canvasAlive(frame.canvas()), m_prompter(prompter),
+      m_resources(dataFolder),
       m_asker(prompter, &frame), m_commands(m_canvas.project(), prompter, m_asker, dataFolder)
 {
     m_canvas.project().setResources(&m_resources);
@@ -63,8 +64,8 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
 MainFramePanels::~MainFramePanels()
 {
     setDropCursor(false);
-    // The canvas may outlive this object by a moment while the window goes.
-    if (m_canvas.project().resources() == &m_resources)
+    // Whichever goes first, the canvas must not keep a pointer to our resources.
+    if (m_canvasAlive && m_canvas.project().resources() == &m_resources)
         m_canvas.project().setResources(nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -62,6 +63,9 @@ private:
 
     MainFrame& m_frame;
     CollageCanvas& m_canvas;
+    // The window's children go in the order they were made, the canvas before
+    // this object: the destructor asks whether it is still there.
+    QPointer<CollageCanvas> m_canvasAlive;
     Prompter& m_prompter;
     LibraryResources m_resources;
     DialogSettingsAsker m_asker;
