@@ -6,7 +6,7 @@ namespace montora {
 
 ToolbarState::ToolbarState()
 {
-    for (const ToolbarButtonSpec& button : ToolbarTable::buttons())
+    for (const ToolbarEntry& button : ToolbarTable::buttons())
         setEnabled(button.slot, button.startsEnabled);
 }
 

@@ -2,9 +2,9 @@
 
 namespace montora {
 
-const std::array<ToolbarButtonSpec, ToolbarTable::kCount>& ToolbarTable::buttons()
+const std::array<ToolbarEntry, ToolbarTable::kCount>& ToolbarTable::buttons()
 {
-    static const std::array<ToolbarButtonSpec, kCount> table = {{
+    static const std::array<ToolbarEntry, kCount> table = {{
         {ToolbarSlot::New, CommandId::ToolNewProject, "New Collage Project", true, "tool_new"},
         {ToolbarSlot::Open, CommandId::ToolOpenProject, "Open Project", true, "tool_open"},
         {ToolbarSlot::SaveAs, CommandId::ToolSaveProjectAs, "Save Project As...", true, "tool_save_as"},

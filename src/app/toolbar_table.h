@@ -30,7 +30,7 @@ enum class ToolbarSlot : int {
 
 // One toolbar button: what it sends, its tooltip, whether it is enabled before
 // anything happened, and its artwork ("<art>" and "<art>_disabled").
-struct ToolbarButtonSpec {
+struct ToolbarEntry {
     ToolbarSlot slot;
     CommandId command;
     const char* tooltip;
@@ -41,8 +41,8 @@ struct ToolbarButtonSpec {
 class ToolbarTable {
 public:
     static constexpr int kCount = 16;
-    static const std::array<ToolbarButtonSpec, kCount>& buttons();
-    static const ToolbarButtonSpec& button(ToolbarSlot slot) { return buttons()[size_t(slot)]; }
+    static const std::array<ToolbarEntry, kCount>& buttons();
+    static const ToolbarEntry& button(ToolbarSlot slot) { return buttons()[size_t(slot)]; }
     static QString tooltip(ToolbarSlot slot) { return QString::fromLatin1(button(slot).tooltip); }
 };
 

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(ToolbarStateTest, StartsWithTheEditButtonsDisabled)
 {
-    for (const ToolbarButtonSpec& button : ToolbarTable::buttons())
+    for (const ToolbarEntry& button : ToolbarTable::buttons())
         EXPECT_EQ(state.isEnabled(button.slot), button.startsEnabled) << button.tooltip;
     EXPECT_FALSE(state.isEnabled(ToolbarSlot::Undo));
     EXPECT_TRUE(state.isEnabled(ToolbarSlot::ZoomOut));

@@ -237,11 +237,11 @@ void MainFrame::createCanvas()
 
 void MainFrame::createToolbar()
 {
-    for (const ToolbarButtonSpec& spec : ToolbarTable::buttons()) {
-        auto* button = new ToolbarButton(spec.command, QString::fromLatin1(spec.art),
-                                         QString::fromLatin1(spec.tooltip), this);
+    for (const ToolbarEntry& entry : ToolbarTable::buttons()) {
+        auto* button = new ToolbarButton(entry.command, QString::fromLatin1(entry.art),
+                                         QString::fromLatin1(entry.tooltip), this);
         connect(button, &ToolbarButton::clicked, this, &MainFrame::runCommand);
-        m_toolbar[size_t(spec.slot)] = button;
+        m_toolbar[size_t(entry.slot)] = button;
     }
     m_zoomBox = new QComboBox(this);
     m_zoomBox->addItems(ZoomList::captions());
@@ -381,9 +381,9 @@ void MainFrame::updateToolbar()
 // A button shows enabled when the toolbar rule allows it and its command exists.
 void MainFrame::refreshToolbarButtons()
 {
-    for (const ToolbarButtonSpec& spec : ToolbarTable::buttons())
-        m_toolbar[size_t(spec.slot)]->setEnabled(m_toolbarState.isEnabled(spec.slot) &&
-                                                 m_commands.isEnabled(spec.command));
+    for (const ToolbarEntry& entry : ToolbarTable::buttons())
+        m_toolbar[size_t(entry.slot)]->setEnabled(m_toolbarState.isEnabled(entry.slot) &&
+                                                 m_commands.isEnabled(entry.command));
 }
 
 // Every way of closing saves the photo list: the close button and "Exit", but also

@@ -8,6 +8,7 @@
 #include "app/ui/toolbar_button.h"
 #include "canvas/ui/collage_canvas.h"
 #include "controls/skin_button.h"
+#include "support/memory_library_files.h"
 #include "support/scripted_prompter.h"
 #include "tools/ui/photo_library_panel.h"
 
@@ -27,15 +28,7 @@ using namespace montora;
 
 namespace {
 
-// Library files that keep their photo entries in memory and save nowhere.
-class MemoryLibraryFiles : public StartupLibraryFiles {
-public:
-    Status installMaskPack(const QString&) override { return Status::ok(); }
-    void loadPhotoList(const QString&) override {}
-    Status savePhotoList(const QString&) override { return Status::ok(); }
-    std::vector<PhotoListEntry>* photoEntries() override { return &entries; }
-    std::vector<PhotoListEntry> entries;
-};
+using test::MemoryLibraryFiles;
 
 class UrlCatcher : public QObject {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include "library/mask_pack.h"
 #include "library/thumbnail_library_file.h"
 #include "library/ui/library_panel.h"
+#include "support/memory_library_files.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 #include "tools/ui/new_collage_dialog.h"
@@ -42,14 +43,7 @@ using namespace montora;
 
 namespace {
 
-class MemoryLibraryFiles : public StartupLibraryFiles {
-public:
-    Status installMaskPack(const QString&) override { return Status::ok(); }
-    void loadPhotoList(const QString&) override {}
-    Status savePhotoList(const QString&) override { return Status::ok(); }
-    std::vector<PhotoListEntry>* photoEntries() override { return &entries; }
-    std::vector<PhotoListEntry> entries;
-};
+using test::MemoryLibraryFiles;
 
 QImage plainPicture(QSize size, QColor colour)
 {
