@@ -29,8 +29,10 @@ QList<CommandId> allCommandIds()
         CommandId::OpenHelpMenu,       CommandId::Calendar,           CommandId::BatchConverter,
         CommandId::ImportResourcePack, CommandId::WallpaperMode1,     CommandId::WallpaperMode0,
         CommandId::WallpaperMode2,     CommandId::WindowColour,       CommandId::ClearWindowFlag,
-        CommandId::SetWindowFlag,      CommandId::CanvasOperation,
+        CommandId::SetWindowFlag,      CommandId::CanvasOperation,    CommandId::SaveProject,
     };
+    for (int id = int(CommandId::RecentProjectFirst); id <= int(CommandId::RecentProjectLast); ++id)
+        ids << CommandId(id);
     for (int id = int(CommandId::PictureFilterFirst); id <= int(CommandId::PictureFilterLast); ++id)
         ids << CommandId(id);
     return ids;

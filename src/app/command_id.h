@@ -88,6 +88,11 @@ enum class CommandId : int {
     OpenPanelMenu = 11009, // Alt+N
     OpenHelpMenu = 11011,  // Alt+H
 
+    // Our own: a plain Save (Ctrl+S) and the File menu's recent projects.
+    SaveProject = 10860,
+    RecentProjectFirst = 10870,
+    RecentProjectLast = 10877,
+
     // Commands no menu or button of the window sends yet.
     Calendar = 10998,
     BatchConverter = 11996,

@@ -1,5 +1,9 @@
 #include "app/menu_model.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace montora {
 
 namespace {
@@ -21,8 +25,24 @@ QList<MenuItem> projectItems()
 {
     return {entry("New Project", CommandId::NewProject, "menu_new"),
             entry("Open Project", CommandId::OpenProject, "menu_open"),
+            entry("Save Project (Ctrl+S)", CommandId::SaveProject, "menu_save_as"),
             entry("Save Project As...", CommandId::SaveProjectAs, "menu_save_as"),
             entry("Save Collage", CommandId::SaveCollage, "menu_save_collage")};
+}
+
+QList<MenuItem> recentItems(const QStringList& recent)
+{
+    QList<MenuItem> items;
+    const int count = std::min(int(recent.size()),
+                               int(CommandId::RecentProjectLast) - int(CommandId::RecentProjectFirst) + 1);
+    for (int i = 0; i < count; ++i) {
+        MenuItem item = entry("", CommandId(int(CommandId::RecentProjectFirst) + i), "menu_open");
+        item.caption = MenuModel::recentCaption(i, recent[i]);
+        items << item;
+    }
+    if (!items.isEmpty())
+        items.prepend(MenuItem::line());
+    return items;
 }
 
 QList<MenuItem> historyItems()
@@ -44,9 +64,9 @@ QList<MenuItem> selectionItems()
 MenuItem settingItem() { return entry("Setting", CommandId::Setting, "menu_setting"); }
 MenuItem previewItem() { return entry("Preview", CommandId::Preview, "menu_preview"); }
 
-QList<MenuItem> fileMenu()
+QList<MenuItem> fileMenu(const QStringList& recent)
 {
-    return projectItems() + QList<MenuItem>{MenuItem::line(),
+    return projectItems() + recentItems(recent) + QList<MenuItem>{MenuItem::line(),
                                             entry("Import Photo to Library", CommandId::ImportPhoto,
                                                   "menu_import_photo"),
                                             MenuItem::line(), previewItem(), MenuItem::line(),
@@ -69,11 +89,16 @@ QList<MenuItem> canvasContextMenu()
 
 } // namespace
 
-QList<MenuItem> MenuModel::items(MenuKind kind)
+QString MenuModel::recentCaption(int index, const QString& path)
+{
+    return QStringLiteral("%1 %2").arg(index + 1).arg(QFileInfo(path).fileName());
+}
+
+QList<MenuItem> MenuModel::items(MenuKind kind, const QStringList& recent)
 {
     switch (kind) {
     case MenuKind::File:
-        return fileMenu();
+        return fileMenu(recent);
     case MenuKind::Edit:
         return editMenu();
     case MenuKind::Panel:

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -31,7 +32,10 @@ enum class MenuKind { File, Edit, Panel, Help, CanvasContext, PhotoLibraryContex
 
 class MenuModel {
 public:
-    static QList<MenuItem> items(MenuKind kind);
+    // `recent`: the recent projects the file menu lists, newest first.
+    static QList<MenuItem> items(MenuKind kind, const QStringList& recent = {});
+    // "1 trip.mcf": the caption of recent project `index`.
+    static QString recentCaption(int index, const QString& path);
     // The item the check mark goes to in the panel menu.
     static bool isChecked(const MenuItem& item, LibraryPanelSlot visiblePanel)
     {

@@ -1,5 +1,8 @@
 #include "app/project_commands.h"
 
+#include "app/missing_photos.h"
+#include "app/recent_projects.h"
+#include "base/binary_reader.h"
 #include "canvas/collage_project.h"
 #include "canvas/library_resources.h"
 #include "platform/prompter.h"
@@ -7,6 +10,7 @@
 #include "project/project_file_writer.h"
 #include "tools/new_collage_form.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -39,7 +43,36 @@ private:
     std::optional<LibraryResources> m_library;
 };
 
+// The item count a project file's header announces; -1 when it cannot be read.
+int announcedItemCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    BinaryReader in(file);
+    if (!in.skip(ProjectFileWriter::kHeaderSize - 4))
+        return -1;
+    return in.readI32().valueOr(-1);
+}
+
 } // namespace
+
+QString ProjectCommands::damagedMessage(const QString& path, int read, int announced, const QString& reason)
+{
+    const QString counted = announced > read ? QStringLiteral("%1 of its %2 items").arg(read).arg(announced)
+                                             : QStringLiteral("%1 items").arg(read);
+    return QStringLiteral("\"%1\" is damaged: only %2 could be read, the rest is lost.\n%3\n"
+                          "The file is left as it is; save the collage to keep what was read.")
+        .arg(QFileInfo(path).fileName(), counted, reason);
+}
+
+QString ProjectCommands::windowTitle(const QString& currentPath, bool modified)
+{
+    const QString name = currentPath.isEmpty() ? untitledName() : QFileInfo(currentPath).completeBaseName();
+    return QStringLiteral("%1%2 - Montora Studio").arg(name, modified ? QStringLiteral("*") : QString());
+}
+
+QString ProjectCommands::windowTitle() const { return windowTitle(m_currentPath, m_project.isModified()); }
 
 QString ProjectCommands::overwriteQuestion(const QString& path)
 {
@@ -64,7 +97,8 @@ ProjectCommands::ProjectCommands(CollageProject& project, Prompter& prompter, Co
 
 ProjectCommands::Outcome ProjectCommands::newProject()
 {
-    offerToSave(newProjectQuestion());
+    if (!offerToSave(newProjectQuestion()))
+        return Outcome::Unchanged;
     const std::optional<CanvasSettings> settings = m_asker.ask(CollageSettingsAsker::Form::NewCollage, {});
     if (!settings)
         return Outcome::Unchanged;
@@ -76,27 +110,55 @@ ProjectCommands::Outcome ProjectCommands::newProject()
     }
     m_project.clear();
     (void)applySettings(m_project, *settings);
+    m_currentPath.clear();
     return Outcome::ContentsReplaced;
 }
 
 ProjectCommands::Outcome ProjectCommands::openProject()
 {
-    offerToSave(openProjectQuestion());
+    if (!offerToSave(openProjectQuestion()))
+        return Outcome::Unchanged;
     const QStringList chosen = m_prompter.openFiles(openFilter(), Prompter::Selection::Single);
     if (chosen.isEmpty())
         return Outcome::Unchanged;
-    const QString& path = chosen.front();
-    const Status readable = checkFile(path);
-    if (!readable) {
-        report(openFailedMessage(readable.message()));
+    return openPath(chosen.front());
+}
+
+ProjectCommands::Outcome ProjectCommands::openRecent(const QString& path)
+{
+    if (!offerToSave(openProjectQuestion()))
+        return Outcome::Unchanged;
+    return openPath(path);
+}
+
+ProjectCommands::Outcome ProjectCommands::openPath(const QString& path)
+{
+    const Opened opened = readFile(path);
+    if (!opened.replaced) {
+        report(openFailedMessage(opened.status.message()));
+        if (m_recent && !QFileInfo::exists(path))
+            (void)m_recent->remove(path);
         return Outcome::Unchanged;
     }
-    // Only a file changed since the trial read fails here, with the collage
-    // already emptied.
-    const Status opened = readFile(path);
-    if (!opened)
-        report(openFailedMessage(opened.message()));
+    if (!opened.status)
+        report(damagedMessage(path, opened.itemsRead, announcedItemCount(path), opened.status.message()));
+    else
+        remember(path);
+    offerToRelinkMissingPhotos();
     return Outcome::ContentsReplaced;
+}
+
+ProjectCommands::Outcome ProjectCommands::saveProject()
+{
+    if (m_currentPath.isEmpty())
+        return saveProjectAs();
+    const Status written = saveFile(m_currentPath);
+    if (!written) {
+        report(saveFailedMessage(written.message()));
+        return Outcome::Unchanged;
+    }
+    remember(m_currentPath);
+    return Outcome::Saved;
 }
 
 ProjectCommands::Outcome ProjectCommands::saveProjectAs()
@@ -111,11 +173,12 @@ ProjectCommands::Outcome ProjectCommands::saveProjectAs()
         && m_prompter.message(overwriteQuestion(path), Prompter::Icon::Warning, Prompter::Buttons::YesNo)
                != Prompter::Answer::Yes)
         return Outcome::Unchanged;
-    const Status saved = saveFile(path);
-    if (!saved) {
-        report(saveFailedMessage(saved.message()));
+    const Status written = saveFile(path);
+    if (!written) {
+        report(saveFailedMessage(written.message()));
         return Outcome::Unchanged;
     }
+    remember(path);
     return Outcome::Saved;
 }
 
@@ -137,25 +200,80 @@ ProjectCommands::Outcome ProjectCommands::collageSettings()
     return Outcome::SettingsChanged;
 }
 
+bool ProjectCommands::confirmClose()
+{
+    if (!m_project.isModified())
+        return true;
+    switch (m_prompter.message(closeQuestion(), Prompter::Icon::Question, Prompter::Buttons::SaveDontSaveCancel)) {
+    case Prompter::Answer::Save: return saved(saveProject());
+    case Prompter::Answer::DontSave: return true;
+    default: return false;
+    }
+}
+
+ProjectCommands::Outcome ProjectCommands::restoreRecovery(const QString& recoveryPath)
+{
+    const Opened opened = readFile(recoveryPath);
+    if (!opened.replaced) {
+        report(openFailedMessage(opened.status.message()));
+        return Outcome::Unchanged;
+    }
+    m_currentPath.clear();
+    m_project.setModified(true);
+    if (!opened.status)
+        report(damagedMessage(recoveryPath, opened.itemsRead, announcedItemCount(recoveryPath),
+                              opened.status.message()));
+    offerToRelinkMissingPhotos();
+    return Outcome::ContentsReplaced;
+}
+
+bool ProjectCommands::offerToRelinkMissingPhotos()
+{
+    const QStringList missing = MissingPhotos::find(m_project);
+    if (missing.isEmpty()
+        || m_prompter.message(MissingPhotos::missingMessage(missing), Prompter::Icon::Question,
+                              Prompter::Buttons::YesNo)
+               != Prompter::Answer::Yes)
+        return false;
+    const QString folder = m_prompter.chooseFolder(MissingPhotos::chooseFolderTitle());
+    if (folder.isEmpty())
+        return false;
+    const MissingPhotos::Relinked relinked = MissingPhotos::relink(m_project, folder);
+    if (relinked.missing > 0)
+        m_prompter.message(MissingPhotos::notAllFoundMessage(relinked), Prompter::Icon::Information);
+    return relinked.found > 0;
+}
+
 Status ProjectCommands::openFile(const QString& path)
 {
-    MONTORA_TRY(checkFile(path));
-    return readFile(path);
+    const Opened opened = readFile(path);
+    if (opened.replaced && opened.status)
+        m_currentPath = path;
+    return opened.status;
 }
 
-Status ProjectCommands::checkFile(const QString& path)
+ProjectCommands::Opened ProjectCommands::readFile(const QString& path)
 {
-    // The reader empties the collage before it knows whether the file is whole,
-    // so a file is read once into a scratch collage first. Without resources
-    // that read leaves the custom-mask library alone.
-    CollageProject trial;
-    return ProjectFileReader::open(trial, path);
-}
-
-Status ProjectCommands::readFile(const QString& path)
-{
+    // Read apart, so that a file that cannot be read leaves the collage as it was.
+    CollageProject fresh;
     LentResources lent(m_project, m_dataFolder);
-    return ProjectFileReader::open(m_project, path);
+    fresh.setResources(m_project.resources());
+    Opened opened;
+    opened.status = ProjectFileReader::open(fresh, path);
+    opened.itemsRead = fresh.itemCount();
+    fresh.setResources(nullptr);
+    if (!opened.status && opened.itemsRead == 0)
+        return opened;
+    if (!opened.status) {
+        // What is shown differs from the file: closing asks, and Save asks for a name.
+        fresh.setModified(true);
+        m_currentPath.clear();
+    } else {
+        m_currentPath = path;
+    }
+    m_project.replaceDocument(std::move(fresh));
+    opened.replaced = true;
+    return opened;
 }
 
 Status ProjectCommands::saveFile(const QString& path)
@@ -203,13 +321,23 @@ Status ProjectCommands::applySettings(CollageProject& project, const CanvasSetti
     return Status::ok();
 }
 
-void ProjectCommands::offerToSave(const QString& question)
+bool ProjectCommands::offerToSave(const QString& question)
 {
     if (!m_project.isModified())
-        return;
-    // Whatever happens in the save dialog, the command goes on.
-    if (m_prompter.message(question, Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
-        (void)saveProjectAs();
+        return true;
+    switch (m_prompter.message(question, Prompter::Icon::Question, Prompter::Buttons::YesNoCancel)) {
+    case Prompter::Answer::Yes: return saved(saveProject());
+    case Prompter::Answer::No: return true;
+    default: return false;
+    }
+}
+
+void ProjectCommands::remember(const QString& path)
+{
+    m_currentPath = path;
+    // The list is a convenience: a data folder that cannot take it costs nothing else.
+    if (m_recent)
+        (void)m_recent->add(path);
 }
 
 void ProjectCommands::report(const QString& message)

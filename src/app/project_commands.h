@@ -10,6 +10,7 @@ namespace montora {
 
 class CollageProject;
 class Prompter;
+class RecentProjects;
 
 // The file menu's project commands and the collage-settings command: the
 // questions and dialogs around reading, writing and resetting a collage. Each
@@ -28,31 +29,68 @@ public:
     {
         return QStringLiteral("Current project has been modified, Do you want to save it?");
     }
+    static QString closeQuestion() { return QStringLiteral("Save changes to the collage before closing?"); }
+    static QString restoreQuestion() { return QStringLiteral("Restore the collage you were working on?"); }
+    static QString untitledName() { return QStringLiteral("untitled"); }
     static QString openFilter() { return QStringLiteral("collage files (*.mcf)|*.mcf||"); }
     static QString saveFilter() { return QStringLiteral("(*.mcf)|*.mcf||"); }
     static QString proposedName() { return QStringLiteral("untitled"); }
     static QString overwriteQuestion(const QString& path);
     static QString saveFailedMessage(const QString& reason);
     static QString openFailedMessage(const QString& reason);
+    static QString damagedMessage(const QString& path, int read, int announced, const QString& reason);
+    // "name* - Montora Studio": the file's name (or "untitled") and a mark while
+    // there are unsaved changes.
+    static QString windowTitle(const QString& currentPath, bool modified);
 
     // `dataFolder` holds the custom-mask library that masks carried by an opened
     // project join, when the collage has no resources of its own.
     ProjectCommands(CollageProject& project, Prompter& prompter, CollageSettingsAsker& asker, QString dataFolder);
 
-    // After the question about unsaved changes, an empty collage with the
-    // settings asked for; the modified flag stays as it was.
+    // The recent-projects list that opened and saved files join; may be null.
+    void setRecentProjects(RecentProjects* recent) { m_recent = recent; }
+    // The file Save writes to: the one last opened or saved; empty for a new collage.
+    const QString& currentPath() const { return m_currentPath; }
+    QString windowTitle() const;
+
+    // Every question about unsaved changes offers Cancel, and a save that does not
+    // happen (its dialog cancelled, or failed) cancels the command too.
+    //
+    // After the question, an empty collage with the settings asked for; the
+    // modified flag stays as it was.
     Outcome newProject();
-    // After the question about unsaved changes, replaces the collage by a file's.
-    // A file that cannot be read is reported and leaves the collage as it was.
+    // After the question, replaces the collage by a file's (openPath).
     Outcome openProject();
+    // After the question, opens a file of the recent-projects list.
+    Outcome openRecent(const QString& path);
+    // Replaces the collage by a file's, without a question. A file read whole
+    // becomes the current file. A damaged one whose first items are intact opens
+    // as far as it is: those items are shown, the user is told what was lost, and
+    // the collage has no current file and is marked modified, so that nothing
+    // overwrites the damaged file but a Save As the user agrees to. Anything else
+    // is reported and leaves the collage as it was. Missing photos are then
+    // offered to be looked for in a folder.
+    Outcome openPath(const QString& path);
+    // Saves to the current file, or asks for one as Save As does.
+    Outcome saveProject();
     // Saves under a name asked for; ".mcf" is added to a name without extension
     // and an existing file is replaced only when the user agrees. A failed save is
     // reported, keeps the old file and leaves the collage marked modified.
     Outcome saveProjectAs();
     // Changes size and background of the collage; the items stay.
     Outcome collageSettings();
+    // Closing: "Save", "Don't Save" or "Cancel" for a modified collage. True when
+    // the window may close.
+    bool confirmClose();
+    // The collage a crash left in a recovery file: it has no current file and
+    // stays marked modified until it is saved.
+    Outcome restoreRecovery(const QString& recoveryPath);
+    // Asks to look for missing photos in a folder; true when some were found.
+    bool offerToRelinkMissingPhotos();
 
-    // The file side of Open and Save As, without questions or messages.
+    // The file side of Open and Save As, without questions or messages. A damaged
+    // file opens as far as it is intact (and the failure is returned), unless not
+    // even one item is.
     Status openFile(const QString& path);
     Status saveFile(const QString& path);
 
@@ -65,16 +103,26 @@ public:
     static Status applySettings(CollageProject& project, const CanvasSettings& settings);
 
 private:
-    // Reads the file into a scratch collage: whether opening it would succeed.
-    static Status checkFile(const QString& path);
-    Status readFile(const QString& path);
-    void offerToSave(const QString& question);
+    struct Opened {
+        Status status;
+        int itemsRead = 0;
+        bool replaced = false; // the collage now shows the file's items
+    };
+    // Reads the file into a fresh collage and takes it over when it is whole or
+    // holds intact items.
+    Opened readFile(const QString& path);
+    // False when the command must not go on.
+    bool offerToSave(const QString& question);
+    bool saved(Outcome outcome) const { return outcome == Outcome::Saved; }
+    void remember(const QString& path);
     void report(const QString& message);
 
     CollageProject& m_project;
     Prompter& m_prompter;
     CollageSettingsAsker& m_asker;
     QString m_dataFolder;
+    QString m_currentPath;
+    RecentProjects* m_recent = nullptr;
 };
 
 } // namespace montora

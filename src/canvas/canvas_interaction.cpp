@@ -134,8 +134,11 @@ CanvasResponse CanvasInteraction::move(QPoint windowPoint)
         response.cursor = CanvasCursor::Brush;
         return response;
     }
-    if (const int handle = handleAt(surface); handle >= 0)
+    const int handle = handleAt(surface);
+    if (handle >= 0)
         response.cursor = cursorForHandle(handle);
+    else if (!m_handleDrag && !m_moving)
+        response.cursor = CanvasCursor::Arrow; // over nothing: the arrow comes back
     if (m_handleDrag) {
         if (SelectionHandles::isRotateHandle(m_handle))
             rotateSelected(surface);

@@ -117,7 +117,7 @@ void CollageProject::appendCreated(CanvasItem item, QPainterPath baseRegion)
 {
     item.setRegionIndex(m_regions.append(std::move(baseRegion)));
     m_items.push_back(std::move(item));
-    m_modified = true;
+    setModified(true);
 }
 
 void CollageProject::pushHistory()
@@ -147,7 +147,7 @@ bool CollageProject::undo()
         return false;
     restoreSnapshot(index - 1);
     m_history.setCurrentIndex(index - 1);
-    m_modified = true;
+    setModified(true);
     return true;
 }
 
@@ -158,7 +158,7 @@ bool CollageProject::redo()
     const int index = m_history.currentIndex() + 1;
     restoreSnapshot(index);
     m_history.setCurrentIndex(index);
-    m_modified = true;
+    setModified(true);
     return true;
 }
 
@@ -196,6 +196,8 @@ bool CollageProject::deleteSelected()
         return false;
     m_items.erase(m_items.begin() + index);
     pushHistory();
+    // The item is gone from what a save writes: the collage differs from its file.
+    setModified(true);
     return true;
 }
 
@@ -329,7 +331,7 @@ void CollageProject::setText(const QString& text)
     item.height = measured.height();
     m_regions.replace(item.regionIndex, HitRegionList::rectangle(item.width, item.height));
     m_items[size_t(index)].runtime().clear();
-    m_modified = true;
+    setModified(true);
 }
 
 void CollageProject::setTextStyle(const TextStyleRecord& style)
@@ -345,7 +347,7 @@ void CollageProject::setTextStyle(const TextStyleRecord& style)
     item.colour1 = style.colour1;
     item.colour2 = style.colour2;
     item.transparency = style.transparency;
-    m_modified = true;
+    setModified(true);
 }
 
 Status CollageProject::noPhotoSelected()
@@ -375,7 +377,7 @@ Status CollageProject::setFrame(int frameIndex)
     item.runtime().clear();
     m_regions.replace(photo.regionIndex, baseRegionOf(item));
     pushHistory();
-    m_modified = true;
+    setModified(true);
     m_brush.brushMode = false;
     return Status::ok();
 }
@@ -403,7 +405,7 @@ Status CollageProject::setMask(int maskIndex)
     photo.frameNumber = 0;
     item.runtime().clear();
     pushHistory();
-    m_modified = true;
+    setModified(true);
     m_brush.brushMode = false;
     return Status::ok();
 }
@@ -429,7 +431,7 @@ Status CollageProject::setCrop(int left, int top, int right, int bottom)
     photo.boxHeight = bottom - top;
     item.runtime().clear();
     m_regions.replace(photo.regionIndex, baseRegionOf(item));
-    m_modified = true;
+    setModified(true);
     pushHistory();
     return Status::ok();
 }
@@ -455,7 +457,7 @@ Status CollageProject::setTuning(const ToneSettings& values, bool reset)
         return Status::error(kSelectPhotoOrClipartMessage);
     }
     pushHistory();
-    m_modified = true;
+    setModified(true);
     return Status::ok();
 }
 
@@ -469,6 +471,7 @@ void CollageProject::setEffectTintColour(ColorRef colour)
         clipart->tintColour = m_effectTint;
         item.runtime().clear();
         pushHistory();
+        setModified(true);
     }
 }
 
@@ -484,6 +487,32 @@ Status CollageProject::applyLibrarySelection(int type, const std::vector<int>& i
     case 4: return addClipart(id, mousePoint);
     default: return Status::ok();
     }
+}
+
+void CollageProject::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    if (m_modifiedListener)
+        m_modifiedListener();
+}
+
+void CollageProject::replaceDocument(CollageProject&& opened)
+{
+    m_size = opened.m_size;
+    m_backgroundPath = std::move(opened.m_backgroundPath);
+    m_backgroundPicture = std::move(opened.m_backgroundPicture);
+    m_backgroundColour = opened.m_backgroundColour;
+    m_fillMode = opened.m_fillMode;
+    m_items = std::move(opened.m_items);
+    m_regions = std::move(opened.m_regions);
+    m_history = std::move(opened.m_history);
+    m_scroll = QPoint();
+    const bool wasModified = m_modified;
+    m_modified = opened.m_modified;
+    if (m_modifiedListener && wasModified != m_modified)
+        m_modifiedListener();
 }
 
 void CollageProject::clear()

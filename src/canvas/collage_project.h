@@ -122,7 +122,13 @@ public:
     void clear();
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Tells the modified listener when the flag changes (the window's title).
+    void setModified(bool modified);
+    void setModifiedListener(std::function<void()> listener) { m_modifiedListener = std::move(listener); }
+    // Takes size, background, items, hit regions, history and modified flag of a
+    // collage read elsewhere; the view, the pixel store, the resources, the brush,
+    // the current tint and text style stay this collage's.
+    void replaceDocument(CollageProject&& opened);
 
     PixelStore& pixelStore() { return m_pixelStore; }
     const PixelStore& pixelStore() const { return m_pixelStore; }
@@ -146,7 +152,8 @@ public:
     bool sendBackward();
     bool bringToFront();
     bool sendToBack();
-    // Removes the first selected item and records the step; false with nothing selected.
+    // Removes the first selected item, records the step and marks the collage
+    // modified; false with nothing selected.
     bool deleteSelected();
 
     // The zoom list of the main window: 0.25 to 2.0 in quarters; 1.0 for no entry.
@@ -185,6 +192,7 @@ private:
     TextStyleRecord m_textStyle;
     CanvasResources* m_resources = nullptr;
     std::function<void()> m_historyListener;
+    std::function<void()> m_modifiedListener;
 };
 
 } // namespace montora

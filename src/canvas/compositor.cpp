@@ -7,8 +7,10 @@
 #include "imaging/resampler.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace montora {
@@ -246,7 +248,7 @@ Result<QImage> Compositor::render(CollageProject& project, float zoom)
     if (surface.isNull())
         return Result<QImage>::error(
             QStringLiteral("Not enough memory for a %1 x %2 picture.").arg(rect.width()).arg(rect.height()));
-    compose(project, surface, Options{zoom, QRect(), false});
+    compose(project, surface, Options{zoom, QRect(), false, QPoint(), false});
     return surface;
 }
 
@@ -294,6 +296,27 @@ void Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRec
     painter.setOpacity(1.0);
 }
 
+// Where the photo would be: a light box, a dashed edge and the picture's file name,
+// so a photo whose file moved can be seen, picked and found again.
+void Compositor::drawMissingPhoto(QPainter& painter, const QRectF& box, const QString& path)
+{
+    if (box.width() < 2 || box.height() < 2)
+        return;
+    painter.save();
+    painter.fillRect(box, QColor(0xEE, 0xEE, 0xEE));
+    QPen edge(QColor(0x90, 0x90, 0x90), 0, Qt::DashLine);
+    painter.setPen(edge);
+    painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont font = painter.font();
+    font.setPixelSize(int(std::clamp(box.height() / 8, 9.0, 16.0)));
+    painter.setFont(font);
+    painter.setPen(QColor(0x50, 0x50, 0x50));
+    const QRectF text = box.adjusted(4, 4, -4, -4);
+    const QString name = QFontMetrics(font).elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, int(text.width()));
+    painter.drawText(text, Qt::AlignCenter, QStringLiteral("%1\n(missing)").arg(name));
+    painter.restore();
+}
+
 void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan,
                           float zoom, const Options& options)
 {
@@ -305,6 +328,8 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
     painter.setTransform(plan.world);
     const QRectF box(0, 0, plan.display.width(), plan.display.height());
     if (const PhotoItem* photo = item.asPhoto()) {
+        if (plan.visible && !plan.fileExists && options.drawPlaceholders)
+            drawMissingPhoto(painter, box, photo->picturePath());
         if (plan.visible && plan.fileExists) {
             if (photo->frameNumber > 0) {
                 const double w = plan.display.width();

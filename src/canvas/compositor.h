@@ -32,6 +32,9 @@ public:
         // The surface point the picture's top-left pixel shows, so that a window
         // can keep a picture of only its visible part.
         QPoint origin;
+        // A photo whose picture file is missing shows as a box with its file name.
+        // Off for pictures that leave the program (export).
+        bool drawPlaceholders = true;
     };
 
     // max(collage x zoom, client) in each direction, products truncated.
@@ -73,6 +76,7 @@ private:
     void drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan, float zoom,
                   const Options& options);
     void drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target);
+    static void drawMissingPhoto(QPainter& painter, const QRectF& box, const QString& path);
     void updateHitRegion(const CollageProject& project, CanvasItem& item, float zoom);
 
     ItemPictureCache m_cache;

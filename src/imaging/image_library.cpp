@@ -1,11 +1,14 @@
 #include "imaging/image_library.h"
 
+#include "base/binary_reader.h"
+
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
 
 #include <Magick++.h>
 #include <emf2svg.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QMutex>
@@ -177,6 +180,33 @@ Result<QImage> ImageLibrary::decodeFile(const QString& path, int code)
     return decode(file.readAll(), code, path);
 }
 
+namespace {
+
+// Width and height of an EMF header's bounds, which include both edges.
+std::optional<QSize> emfBoundsSize(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    BinaryReader in(buffer);
+    if (!in.skip(8))
+        return std::nullopt;
+    auto left = in.readI32();
+    auto top = left ? in.readI32() : left;
+    auto right = top ? in.readI32() : top;
+    auto bottom = right ? in.readI32() : right;
+    if (!bottom)
+        return std::nullopt;
+    const qint64 width = qint64(*right) - *left + 1;
+    const qint64 height = qint64(*bottom) - *top + 1;
+    if (width < 1 || height < 1 || width > INT_MAX || height > INT_MAX)
+        return std::nullopt;
+    return QSize(int(width), int(height));
+}
+
+} // namespace
+
 Result<QImage> ImageLibrary::decodeEmf(const QByteArray& bytes, const QString& name)
 {
     generatorOptions options{};
@@ -195,14 +225,20 @@ Result<QImage> ImageLibrary::decodeEmf(const QByteArray& bytes, const QString& n
     QSvgRenderer renderer(svgBytes);
     if (!renderer.isValid())
         return Result<QImage>::error(QStringLiteral("\"%1\" is not a readable EMF file.").arg(name));
-    const QSize size = renderer.defaultSize();
+    // The header's bounds hold their last column and row, which the drawing's own
+    // size leaves out: a 200 x 100 picture is 200 x 100, not 199 x 99.
+    const QSize drawn = renderer.defaultSize();
+    const std::optional<QSize> bounds = emfBoundsSize(bytes);
+    const bool sameDrawing = bounds && std::abs(bounds->width() - drawn.width()) <= 1 &&
+                             std::abs(bounds->height() - drawn.height()) <= 1;
+    const QSize size = sameDrawing ? *bounds : drawn;
     MONTORA_TRY(PictureLimits::check(size));
     QImage image(size, QImage::Format_ARGB32);
     if (image.isNull())
         return Result<QImage>::error(QStringLiteral("Not enough memory for \"%1\".").arg(name));
     image.fill(Qt::white);
     QPainter painter(&image);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(drawn)));
     painter.end();
     return image;
 }

@@ -13,8 +13,10 @@ namespace montora {
 class Prompter {
 public:
     enum class Icon { Information, Warning, Error, Question };
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-    enum class Answer { Ok, Cancel, Yes, No };
+    // SaveDontSaveCancel: "Save", "Don't Save" and "Cancel", answered Save,
+    // DontSave or Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, SaveDontSaveCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Save, DontSave };
     enum class Selection { Single, Multiple };
 
     static QString defaultCaption() { return QStringLiteral("Montora Studio"); }

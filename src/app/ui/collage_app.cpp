@@ -4,6 +4,7 @@
 #include "app/startup_sequence.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/main_frame_panels.h"
+#include "app/ui/project_session.h"
 #include "imaging/image_library.h"
 #include "platform/prompter.h"
 #include "platform/single_instance.h"
@@ -65,7 +66,8 @@ bool CollageApp::start()
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
-    if (!m_projectAtStart.isEmpty())
+    // The collage a crash interrupted comes first; restored, it stays in front.
+    if (!panels->session().offerRecovery() && !m_projectAtStart.isEmpty())
         panels->openProjectFile(m_projectAtStart);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
                                           CommandId::TabTuning, CommandId::TabText};

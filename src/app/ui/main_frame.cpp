@@ -265,6 +265,13 @@ void MainFrame::initialiseWindow()
     setWindowTitle(windowTitleText());
 }
 
+void MainFrame::setTitle(const QString& title)
+{
+    m_title = title;
+    setWindowTitle(title.isEmpty() ? windowTitleText() : title);
+    update(MainFrameLayout(size()).captionBar);
+}
+
 void MainFrame::photoListLoaded()
 {
     m_photoPanel->entriesChanged();
@@ -392,6 +399,10 @@ void MainFrame::refreshToolbarButtons()
 // entries it delivered up to its end are in the saved list.
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    if (!m_closed && m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
         stopImportWorker();
@@ -428,7 +439,8 @@ void MainFrame::paintEvent(QPaintEvent* event)
         windowIcon().paint(&painter, rect());
         return;
     }
-    const QPixmap& surface = m_surface.picture(MainFrameLayout(size()), LangString(kTitleSlot), devicePixelRatioF());
+    const QString title = m_title.isEmpty() ? LangString(kTitleSlot) : m_title;
+    const QPixmap& surface = m_surface.picture(MainFrameLayout(size()), title, devicePixelRatioF());
     const QRect area = event->rect();
     painter.drawPixmap(area, surface, QRectF(area.topLeft() * surface.devicePixelRatio(),
                                              area.size() * surface.devicePixelRatio()).toRect());

@@ -11,6 +11,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -119,6 +120,14 @@ public:
     bool isMaximisedByCaption() const { return m_maximised; }
     MainFrameLayout frameLayout() const { return MainFrameLayout(size()); }
 
+    // Asked before the window closes by any way (caption button, Exit, Alt+F4, the
+    // window manager); false keeps the window open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    // The title in the caption area and the window system's title.
+    void setTitle(const QString& title);
+    // The recent projects the file menu lists when it opens.
+    void setRecentProjectsSource(std::function<QStringList()> source) { m_recentProjects = std::move(source); }
+
     // The toolbar update (after a canvas change, undo and redo).
     void updateToolbar();
     void showCanvasContextMenu(const QPoint& globalPosition);
@@ -180,6 +189,9 @@ private:
     AltShortcuts* m_shortcuts = nullptr;
     QString m_photoListFolder;
     bool m_closed = false;
+    std::function<bool()> m_closeGuard;
+    std::function<QStringList()> m_recentProjects;
+    QString m_title; // empty: the language table's title
 
     CommandTable m_commands;
     ToolbarState m_toolbarState;

@@ -143,7 +143,8 @@ void MainFrame::openMenu(MenuKind kind, QWidget* anchor, const QPoint& globalPos
     const LibraryPanelSlot visible = m_currentPanel;
     auto* menu = new ShellMenu(
         kind, [this](const MenuItem& item) { return isMenuItemEnabled(item); },
-        [visible](const MenuItem& item) { return MenuModel::isChecked(item, visible); }, this);
+        [visible](const MenuItem& item) { return MenuModel::isChecked(item, visible); }, this,
+        kind == MenuKind::File && m_recentProjects ? m_recentProjects() : QStringList());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(menu, &ShellMenu::commandChosen, this, &MainFrame::runCommand);
     if (auto* button = qobject_cast<MenuBarButton*>(anchor)) {

@@ -1,6 +1,7 @@
 #include "app/ui/main_frame_panels.h"
 
 #include "app/ui/main_frame.h"
+#include "app/ui/project_session.h"
 #include "app/ui/shell_art.h"
 #include "canvas/ui/collage_canvas.h"
 #include "controls/skin_button.h"
@@ -58,6 +59,10 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
     createStrips(dataFolder);
     createDecorations(dataFolder);
     registerProjectCommands();
+    m_session = new ProjectSession(m_frame, m_canvas, m_commands, prompter, dataFolder,
+                                   [this](std::function<ProjectCommands::Outcome()> command) {
+                                       runProjectCommand(command);
+                                   });
     m_canvas.recompose();
 }
 
@@ -104,8 +109,12 @@ void MainFramePanels::createDecorations(const QString& dataFolder)
     connect(m_decorations, &DecorationColumn::addDecorationRequested, this, [this](int libraryId) {
         afterCanvasEdit(m_canvas.project().addClipart(libraryId, m_canvas.project().viewPoint(clipartPoint())));
     });
-    connect(m_decorations, &DecorationColumn::tintChanged, this,
-            [this](ColorRef colour) { m_canvas.project().setEffectTintColour(colour); });
+    connect(m_decorations, &DecorationColumn::tintChanged, this, [this](ColorRef colour) {
+        m_canvas.project().setEffectTintColour(colour);
+        // A selected decoration takes the new tint: it has to be drawn again.
+        m_canvas.recompose();
+        m_frame.updateToolbar();
+    });
     connectDrags(m_decorations);
     m_canvas.project().setEffectTintColour(m_decorations->tint());
 }
@@ -188,38 +197,48 @@ QPoint MainFramePanels::clipartPoint() const
 
 void MainFramePanels::afterCanvasEdit(const Status& status)
 {
-    // Setting a mask or frame without a selected photo is no error worth a message.
-    Q_UNUSED(status);
     m_canvas.recompose();
     m_frame.updateToolbar();
+    if (status)
+        return;
+    // "Please select a photo on the canvas." is the program's own hint; anything
+    // else is a failure the user would otherwise take for success.
+    const bool hint = status.message() == CollageProject::kSelectPhotoMessage ||
+                      status.message() == CollageProject::kSelectPhotoOrClipartMessage;
+    m_prompter.message(status.message(), hint ? Prompter::Icon::Information : Prompter::Icon::Warning);
+    if (hint)
+        m_canvas.setFocus();
 }
 
 void MainFramePanels::registerProjectCommands()
 {
-    m_frame.setHandler(CommandId::NewProject, [this] { runProjectCommand(&ProjectCommands::newProject); });
-    m_frame.setHandler(CommandId::OpenProject, [this] { runProjectCommand(&ProjectCommands::openProject); });
-    m_frame.setHandler(CommandId::SaveProjectAs, [this] { runProjectCommand(&ProjectCommands::saveProjectAs); });
-    m_frame.setHandler(CommandId::Setting, [this] { runProjectCommand(&ProjectCommands::collageSettings); });
+    const auto handler = [this](ProjectCommands::Outcome (ProjectCommands::*command)()) {
+        return [this, command] { runProjectCommand([this, command] { return (m_commands.*command)(); }); };
+    };
+    m_frame.setHandler(CommandId::NewProject, handler(&ProjectCommands::newProject));
+    m_frame.setHandler(CommandId::OpenProject, handler(&ProjectCommands::openProject));
+    m_frame.setHandler(CommandId::SaveProject, handler(&ProjectCommands::saveProject));
+    m_frame.setHandler(CommandId::SaveProjectAs, handler(&ProjectCommands::saveProjectAs));
+    m_frame.setHandler(CommandId::Setting, handler(&ProjectCommands::collageSettings));
 }
 
 void MainFramePanels::openProjectFile(const QString& path)
 {
-    const Status opened = m_commands.openFile(path);
-    if (!opened)
-        m_prompter.message(ProjectCommands::openFailedMessage(opened.message()), Prompter::Icon::Warning);
-    m_canvas.contentsReplaced();
-    m_frame.updateToolbar();
+    runProjectCommand([this, &path] { return m_commands.openPath(path); });
 }
 
-void MainFramePanels::runProjectCommand(ProjectCommands::Outcome (ProjectCommands::*command)())
+void MainFramePanels::runProjectCommand(const std::function<ProjectCommands::Outcome()>& command)
 {
-    switch ((m_commands.*command)()) {
+    const ProjectCommands::Outcome outcome = command();
+    switch (outcome) {
     case ProjectCommands::Outcome::ContentsReplaced: m_canvas.contentsReplaced(); break;
     case ProjectCommands::Outcome::SettingsChanged: m_canvas.recompose(); break;
     case ProjectCommands::Outcome::Saved:
     case ProjectCommands::Outcome::Unchanged: break;
     }
     m_frame.updateToolbar();
+    if (m_session)
+        m_session->afterCommand(outcome);
 }
 
 } // namespace montora

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace montora {
@@ -19,6 +20,7 @@ class DecorationColumn;
 class LibraryPanel;
 class MainFrame;
 class Prompter;
+class ProjectSession;
 
 // Fills the main window's library places over a data folder and connects them to
 // the canvas: the frame, mask and clipart strips with their Apply requests, the
@@ -39,10 +41,13 @@ public:
     LibraryPanel* clipartPanel() const { return m_strips[2]; }
     DecorationColumn* decorationColumn() const { return m_decorations; }
     ProjectCommands& projectCommands() { return m_commands; }
+    ProjectSession& session() { return *m_session; }
 
     // Opens a project file without questions (a file named on the command line);
-    // a failure is reported and leaves the collage empty.
+    // a failure is reported and leaves the collage as it was.
     void openProjectFile(const QString& path);
+    // Runs a project command and redraws what its outcome asks for.
+    void runProjectCommand(const std::function<ProjectCommands::Outcome()>& command);
     // 0x473: what a strip's Apply asks for, on the canvas.
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
@@ -53,7 +58,6 @@ private:
     void createDecorations(const QString& dataFolder);
     void connectDrags(QObject* source);
     void registerProjectCommands();
-    void runProjectCommand(ProjectCommands::Outcome (ProjectCommands::*command)());
     void followDrag(const QPoint& globalPosition);
     void endDrag(const QPoint& globalPosition);
     void setDropCursor(bool shown);
@@ -70,6 +74,7 @@ private:
     LibraryResources m_resources;
     DialogSettingsAsker m_asker;
     ProjectCommands m_commands;
+    ProjectSession* m_session = nullptr; // a child of the window
     std::array<LibraryPanel*, 3> m_strips{};
     DecorationColumn* m_decorations = nullptr;
 

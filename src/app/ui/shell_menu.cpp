@@ -15,11 +15,12 @@ QIcon menuIcon(const QString& name, qreal ratio)
 
 } // namespace
 
-ShellMenu::ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& checked, QWidget* parent)
+ShellMenu::ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& checked, QWidget* parent,
+                     const QStringList& recent)
     : QMenu(parent), m_kind(kind)
 {
     const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
-    for (const MenuItem& item : MenuModel::items(kind)) {
+    for (const MenuItem& item : MenuModel::items(kind, recent)) {
         if (item.separator) {
             addSeparator();
             continue;

@@ -16,7 +16,9 @@ class ShellMenu : public QMenu {
 public:
     using ItemTest = std::function<bool(const MenuItem&)>;
 
-    ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& checked, QWidget* parent = nullptr);
+    // `recent`: the recent projects a file menu lists.
+    ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& checked, QWidget* parent = nullptr,
+              const QStringList& recent = {});
 
     MenuKind kind() const { return m_kind; }
     // The action of the item that runs `command`, or null.

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace montora {
 
@@ -26,6 +27,7 @@ QMessageBox::StandardButtons toQtButtons(Prompter::Buttons buttons)
     case Prompter::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case Prompter::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Prompter::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompter::Buttons::SaveDontSaveCancel: return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -36,6 +38,8 @@ Prompter::Answer fromQtButton(int button)
     case QMessageBox::Yes: return Prompter::Answer::Yes;
     case QMessageBox::No: return Prompter::Answer::No;
     case QMessageBox::Ok: return Prompter::Answer::Ok;
+    case QMessageBox::Save: return Prompter::Answer::Save;
+    case QMessageBox::Discard: return Prompter::Answer::DontSave;
     default: return Prompter::Answer::Cancel;
     }
 }
@@ -45,6 +49,11 @@ Prompter::Answer fromQtButton(int button)
 Prompter::Answer QtPrompter::message(const QString& text, Icon icon, Buttons buttons, const QString& caption)
 {
     QMessageBox box(toQtIcon(icon), caption, text, toQtButtons(buttons), m_parent);
+    if (buttons == Buttons::SaveDontSaveCancel) {
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     return fromQtButton(box.exec());
 }
 
