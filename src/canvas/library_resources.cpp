@@ -1,7 +1,10 @@
 #include "canvas/library_resources.h"
 
+#include "library/library_file.h"
+#include "library/library_files.h"
 #include "library/library_reader.h"
 #include "library/mask_library.h"
+#include "library/picture_library_file.h"
 
 namespace montora {
 
@@ -52,17 +55,31 @@ std::optional<MaskKeyBytes> LibraryResources::maskKey(int index)
     return key->bytes;
 }
 
+// The custom copy is rebuilt only now and then: a mask imported from a pack, or one
+// made before the last reset, may be in "mask.cfg" alone. Found there by its key, it
+// is still drawn and still carried by a saved project.
+Result<LibraryRecord> LibraryResources::maskLibraryRecord(const MaskKeyBytes& key) const
+{
+    const MaskLibrary library = masks();
+    return LibraryFile(library.filePath(LibraryFiles::kMasks), LibraryLayout::PictureWithKey).findByKey(toMaskKey(key));
+}
+
 QImage LibraryResources::customMaskPicture(const MaskKeyBytes& key)
 {
-    return argb32(masks().customMaskPixels(toMaskKey(key)));
+    if (auto copied = masks().customMaskPixels(toMaskKey(key)))
+        return argb32(copied);
+    const auto record = maskLibraryRecord(key);
+    return record ? argb32(PictureLibraryFile::decode(*record, QStringLiteral("custom mask"))) : QImage();
 }
 
 std::optional<CustomMaskBlock> LibraryResources::customMaskBlock(const MaskKeyBytes& key)
 {
-    const auto mask = masks().customMaskBytes(toMaskKey(key));
-    if (!mask)
+    if (const auto mask = masks().customMaskBytes(toMaskKey(key)))
+        return CustomMaskBlock{mask->width, mask->height, mask->bytes};
+    const auto record = maskLibraryRecord(key);
+    if (!record)
         return std::nullopt;
-    return CustomMaskBlock{mask->width, mask->height, mask->bytes};
+    return CustomMaskBlock{record->width, record->height, record->payload};
 }
 
 Status LibraryResources::addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block)

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas_resources.h"
 #include "library/library_reader.h"
+#include "library/library_record.h"
 #include "library/mask_library.h"
 
 #include <QString>
@@ -31,6 +32,7 @@ public:
 private:
     LibraryReader reader() const;
     MaskLibrary masks() const;
+    Result<LibraryRecord> maskLibraryRecord(const MaskKeyBytes& key) const;
 
     QString m_folder; // empty: the data folder
 };

@@ -61,28 +61,17 @@ Result<MaskKey> MaskLibrary::maskKey(int index) const
     return header.key();
 }
 
-Result<LibraryRecord> MaskLibrary::customMaskRecord(const MaskKey& key) const
-{
-    const LibraryFile copy(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey);
-    auto record = copy.findByKey(key);
-    if (record)
-        return record;
-    // The copy is refreshed only now and then: a mask imported from a pack, or
-    // one made before the last reset, may be in "mask.cfg" alone.
-    const LibraryFile masks(filePath(LibraryFiles::kMasks), LibraryLayout::PictureWithKey);
-    auto inMasks = masks.findByKey(key);
-    return inMasks ? inMasks : record;
-}
-
 Result<QImage> MaskLibrary::customMaskPixels(const MaskKey& key) const
 {
-    MONTORA_TRY_ASSIGN(record, customMaskRecord(key));
+    const LibraryFile copy(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey);
+    MONTORA_TRY_ASSIGN(record, copy.findByKey(key));
     return PictureLibraryFile::decode(record, QStringLiteral("custom mask %1").arg(key.toString()));
 }
 
 Result<EncodedMask> MaskLibrary::customMaskBytes(const MaskKey& key) const
 {
-    MONTORA_TRY_ASSIGN(record, customMaskRecord(key));
+    const LibraryFile copy(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey);
+    MONTORA_TRY_ASSIGN(record, copy.findByKey(key));
     return EncodedMask{record.width, record.height, record.payload};
 }
 

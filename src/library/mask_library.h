@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/status.h"
-#include "library/library_record.h"
 #include "library/mask_key.h"
 
 #include <QByteArray>
@@ -84,9 +83,6 @@ public:
     Status ensureBuiltInMasks() const;
 
 private:
-    // By key in "cusmask.cfg", else in "mask.cfg".
-    Result<LibraryRecord> customMaskRecord(const MaskKey& key) const;
-
     QString m_folder;
 };
 

@@ -19,11 +19,12 @@ QString shape(MenuKind kind)
 
 TEST(MenuModel, FileAndHelpMenus)
 {
-    EXPECT_EQ(shape(MenuKind::File), "New Project|Open Project|Save Project As...|Save Collage|-|"
+    EXPECT_EQ(shape(MenuKind::File), "New Project|Open Project|Save Project (Ctrl+S)|Save Project As...|Save Collage|-|"
                                      "Import Photo to Library|-|Preview|-|Exit");
     const QList<MenuItem> file = MenuModel::items(MenuKind::File);
     EXPECT_EQ(file[0].command, CommandId::NewProject);
-    EXPECT_EQ(file[5].command, CommandId::ImportPhoto);
+    EXPECT_EQ(file[2].command, CommandId::SaveProject);
+    EXPECT_EQ(file[6].command, CommandId::ImportPhoto);
     EXPECT_EQ(file.last().command, CommandId::Exit);
     EXPECT_EQ(file.last().icon, "menu_exit");
     EXPECT_EQ(shape(MenuKind::Help), "Online Help Content|About");
@@ -50,7 +51,7 @@ TEST(MenuModel, EditItemsFollowTheirToolbarButtons)
 TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)
 {
     EXPECT_EQ(shape(MenuKind::CanvasContext),
-              "New Project|Open Project|Save Project As...|Save Collage|-|Setting|-|Preview|-|Undo (Ctrl+Z)|"
+              "New Project|Open Project|Save Project (Ctrl+S)|Save Project As...|Save Collage|-|Setting|-|Preview|-|Undo (Ctrl+Z)|"
               "Redo (Ctrl+Y)|-|Delete|Crop Photo|-|Move to Front|Move to Back|Move to Front of all Layers|"
               "Move to Back of all Layers");
     EXPECT_EQ(shape(MenuKind::PhotoLibraryContext), "Add to Canvas|Import Photo to Library|Remove");

@@ -117,30 +117,39 @@ TEST_F(ProjectCommandsTest, TheSaveQuestionComesOnlyForAModifiedCollage)
     for (int i : {0, 1}) {
         EXPECT_EQ(prompter.asked[i].caption, "Montora Studio");
         EXPECT_EQ(prompter.asked[i].icon, Prompter::Icon::Question);
-        EXPECT_EQ(prompter.asked[i].buttons, Prompter::Buttons::YesNo);
+        EXPECT_EQ(prompter.asked[i].buttons, Prompter::Buttons::YesNoCancel);
     }
     EXPECT_EQ(prompter.asked[0].text, "Project has been modified, Do you want to save it?");
     EXPECT_EQ(prompter.asked[1].text, "Current project has been modified, Do you want to save it?");
     EXPECT_EQ(project.itemCount(), 2); // cancelled New after No
 }
 
-TEST_F(ProjectCommandsTest, YesWithACancelledSaveStillGoesOn)
+TEST_F(ProjectCommandsTest, YesWithACancelledSaveCancelsTheCommand)
 {
     fill();
-    prompter.answers = {Prompter::Answer::Yes};
+    const auto before = records();
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes};
     asker.answers = {CanvasSettings()};
-    EXPECT_EQ(commands.newProject(), Outcome::ContentsReplaced);
-    EXPECT_EQ(prompter.asked[1].kind, ScriptedPrompter::Asked::Kind::SaveFile);
-    EXPECT_EQ(project.itemCount(), 0);
-
-    fill();
-    prompter.answers = {Prompter::Answer::Yes};
     prompter.openFileAnswers = {{otherProjectFile()}};
+    EXPECT_EQ(commands.newProject(), Outcome::Unchanged);
+    EXPECT_EQ(commands.openProject(), Outcome::Unchanged);
+    ASSERT_EQ(prompter.asked.size(), 4); // question, save dialog, question, save dialog
+    EXPECT_EQ(prompter.asked[1].kind, ScriptedPrompter::Asked::Kind::SaveFile);
+    EXPECT_EQ(prompter.asked[3].kind, ScriptedPrompter::Asked::Kind::SaveFile);
+    EXPECT_TRUE(asker.asked.empty());
+    EXPECT_EQ(records(), before);
+    EXPECT_TRUE(project.isModified());
+
+    // A save that fails cancels too; No goes on without saving.
+    prompter.asked.clear();
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Ok, Prompter::Answer::No};
+    prompter.saveFileAnswers = {path("no/such/folder/x")};
+    EXPECT_EQ(commands.openProject(), Outcome::Unchanged);
+    EXPECT_EQ(records(), before);
     EXPECT_EQ(commands.openProject(), Outcome::ContentsReplaced);
-    EXPECT_EQ(project.size(), QSize(300, 200));
     EXPECT_EQ(project.itemCount(), 1);
     EXPECT_FALSE(project.isModified());
-    EXPECT_EQ(project.history().size(), 0);
+    EXPECT_EQ(commands.currentPath(), path("other.mcf"));
 }
 
 TEST_F(ProjectCommandsTest, YesSavesTheOldCollageBeforeTheNewOne)

@@ -129,8 +129,10 @@ TEST_F(CollageHistoryTest, AnEditAfterUndoDiscardsTheRedoSteps)
 TEST_F(CollageHistoryTest, DeletingTheOnlyItemCanBeUndone)
 {
     ASSERT_TRUE(project.addClipart(5, ViewPoint::atCollage(QPoint(3, 4))).isOk());
+    project.setModified(false);
     EXPECT_TRUE(project.deleteSelected());
     EXPECT_EQ(project.itemCount(), 0);
+    EXPECT_TRUE(project.isModified()) << "a save would now write one item less";
     ASSERT_EQ(project.history().size(), 2);
     EXPECT_EQ(project.history().at(1)->size(), 0);
     EXPECT_TRUE(project.undo());

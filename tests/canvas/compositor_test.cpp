@@ -235,6 +235,10 @@ TEST_F(CompositorTest, AMissingPhotoFileDrawsNothingButItsFrame)
     EXPECT_TRUE(near(render().pixel(50, 50), kBlue));
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_TRUE(near(render().pixel(50, 50), kWhite)); // gone, though its picture was cached
+    // On the canvas it stays visible as a box, with its name.
+    QImage surface(400, 400, QImage::Format_RGB32);
+    compositor.compose(project, surface, Compositor::Options{});
+    EXPECT_TRUE(near(surface.pixel(10, 85), qRgb(0xEE, 0xEE, 0xEE))) << std::hex << surface.pixel(10, 85);
     ASSERT_TRUE(project.setFrame(0).isOk());
     EXPECT_TRUE(near(render().pixel(50, 50), qRgb(255, 0, 255)));
 }

@@ -217,3 +217,24 @@ TEST_F(LibraryCollageTest, ACustomMaskIsAddedToAMissingCustomCopyOnOpen)
     ASSERT_TRUE(ProjectFileReader::open(reopened, file).isOk());
     EXPECT_EQ(i32At(test::readFileBytes(elsewhere + "cusmask.cfg"), 0), 2);
 }
+
+// A mask imported from a pack is in "mask.cfg" only until the custom copy is next
+// rebuilt; a project saved meanwhile still carries it.
+TEST_F(LibraryCollageTest, AMaskOnlyInTheMaskLibraryIsCarriedBySavedProjects)
+{
+    auto key = MaskLibrary(library).addCustomMask(solid(30, 20, Qt::white));
+    ASSERT_TRUE(key.isOk()) << key.message().toStdString();
+    ASSERT_TRUE(QFile::remove(library + "cusmask.cfg"));
+    auto count = MaskLibrary(library).count();
+    ASSERT_TRUE(count.isOk());
+    ASSERT_TRUE(project.addPhoto(photo, ViewPoint()).isOk());
+    ASSERT_TRUE(project.setMask(*count - 1).isOk());
+    const QString file = folder.filePath("imported.mcf");
+    ASSERT_TRUE(ProjectFileWriter::save(project, file).isOk());
+    const QByteArray bytes = test::readFileBytes(file);
+    ASSERT_GT(bytes.size(), 280 + 4 + 704 + 12);
+    EXPECT_EQ(i32At(bytes, 284 + 52), 1) << "the photo keeps its custom mask";
+    EXPECT_EQ(i32At(bytes, 988), 30);
+    EXPECT_EQ(i32At(bytes, 992), 20);
+    EXPECT_FALSE(resources->customMaskPicture(key->bytes).isNull()) << "and draws with it";
+}

@@ -89,12 +89,12 @@ TEST(Metafiles, EmfDecodesThroughTheImageLibraryPath)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("drawing.emf");
-    ASSERT_TRUE(writeTestEmf(path, 120, 80));
+    ASSERT_TRUE(writeTestEmf(path, 200, 100));
     auto decoded = PictureDecoder::decode(path);
     ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
     EXPECT_EQ(decoded->path, DecodePath::ImageLibrary);
-    EXPECT_NEAR(decoded->image.width(), 120, 2);
-    EXPECT_NEAR(decoded->image.height(), 80, 2);
+    // The header's bounds hold both edges: exactly 200 x 100, not 199 x 99.
+    EXPECT_EQ(decoded->image.size(), QSize(200, 100));
     expectRedRectangleOnWhite(decoded->image);
     EXPECT_EQ(PictureDecoder::size(path).value(), decoded->image.size());
 }
