@@ -66,14 +66,15 @@ bool CollageApp::start()
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
-    // The collage a crash interrupted comes first; restored, it stays in front.
-    if (!panels->session().offerRecovery() && !m_projectAtStart.isEmpty())
-        panels->openProjectFile(m_projectAtStart);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
                                           CommandId::TabTuning, CommandId::TabText};
     if (m_panelAtStart >= 0 && m_panelAtStart < int(std::size(kTabs)))
         m_mainFrame->runCommand(kTabs[m_panelAtStart]);
     m_mainFrame->show();
+    // Asked over the window. The collage a crash interrupted comes first; restored,
+    // it stays in front of a project named on the command line.
+    if (!panels->session().offerRecovery() && !m_projectAtStart.isEmpty())
+        panels->openProjectFile(m_projectAtStart);
     return true;
 }
 
