@@ -144,7 +144,6 @@ ProjectCommands::Outcome ProjectCommands::openPath(const QString& path)
         report(damagedMessage(path, opened.itemsRead, announcedItemCount(path), opened.status.message()));
     else
         remember(path);
-    offerToRelinkMissingPhotos();
     return Outcome::ContentsReplaced;
 }
 
@@ -223,7 +222,6 @@ ProjectCommands::Outcome ProjectCommands::restoreRecovery(const QString& recover
     if (!opened.status)
         report(damagedMessage(recoveryPath, opened.itemsRead, announcedItemCount(recoveryPath),
                               opened.status.message()));
-    offerToRelinkMissingPhotos();
     return Outcome::ContentsReplaced;
 }
 

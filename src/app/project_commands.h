@@ -68,8 +68,7 @@ public:
     // as far as it is: those items are shown, the user is told what was lost, and
     // the collage has no current file and is marked modified, so that nothing
     // overwrites the damaged file but a Save As the user agrees to. Anything else
-    // is reported and leaves the collage as it was. Missing photos are then
-    // offered to be looked for in a folder.
+    // is reported and leaves the collage as it was.
     Outcome openPath(const QString& path);
     // Saves to the current file, or asks for one as Save As does.
     Outcome saveProject();
@@ -85,7 +84,8 @@ public:
     // The collage a crash left in a recovery file: it has no current file and
     // stays marked modified until it is saved.
     Outcome restoreRecovery(const QString& recoveryPath);
-    // Asks to look for missing photos in a folder; true when some were found.
+    // Asks to look for missing photos in a folder; true when some were found. The
+    // window asks it once an opened collage is on screen.
     bool offerToRelinkMissingPhotos();
 
     // The file side of Open and Save As, without questions or messages. A damaged

@@ -231,7 +231,12 @@ void MainFramePanels::runProjectCommand(const std::function<ProjectCommands::Out
 {
     const ProjectCommands::Outcome outcome = command();
     switch (outcome) {
-    case ProjectCommands::Outcome::ContentsReplaced: m_canvas.contentsReplaced(); break;
+    case ProjectCommands::Outcome::ContentsReplaced:
+        m_canvas.contentsReplaced();
+        // Asked over the opened collage, whose missing photos show as named boxes.
+        if (m_commands.offerToRelinkMissingPhotos())
+            m_canvas.contentsReplaced();
+        break;
     case ProjectCommands::Outcome::SettingsChanged: m_canvas.recompose(); break;
     case ProjectCommands::Outcome::Saved:
     case ProjectCommands::Outcome::Unchanged: break;
