@@ -3,6 +3,7 @@
 #include "app/startup_library_files.h"
 #include "app/startup_sequence.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/main_frame_output.h"
 #include "app/ui/main_frame_panels.h"
 #include "imaging/image_library.h"
 #include "platform/prompter.h"
@@ -65,6 +66,7 @@ bool CollageApp::start()
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
+    new MainFrameOutput(*m_mainFrame, m_prompter); // Save Collage and the wallpaper
     if (!m_projectAtStart.isEmpty())
         panels->openProjectFile(m_projectAtStart);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
