@@ -97,9 +97,7 @@ Result<QImage> CollageExporter::renderSnapshot(CollageProject& snapshot, float z
     const int bandRows = std::max(kMinBandRows, (height + kMaxBands - 1) / kMaxBands);
     const qsizetype stride = surface.bytesPerLine();
     uchar* bits = surface.bits();
-    for (int top = 0; top < height; top += bandRows) {
-        if (m_cancelled)
-            return Result<QImage>::error(cancelledMessage());
+    for (int top = 0; top < height && !m_cancelled; top += bandRows) {
         const int rows = std::min(bandRows, height - top);
         // A view on the band's rows: the compositor draws straight into the picture.
         QImage band(bits + top * stride, rect.width(), rows, stride, QImage::Format_RGB32);

@@ -65,8 +65,10 @@ bool CollageApp::start()
     m_mainFrame->photoListLoaded();
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
+    // Save Collage and the wallpaper; made first so that it goes (and waits for a running
+    // export) before the panels' resources the export draws from.
+    new MainFrameOutput(*m_mainFrame, m_prompter);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
-    new MainFrameOutput(*m_mainFrame, m_prompter); // Save Collage and the wallpaper
     if (!m_projectAtStart.isEmpty())
         panels->openProjectFile(m_projectAtStart);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
