@@ -13,8 +13,13 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 PEERS_DIR=${PEERS_DIR:-$ROOT/../shared/bench-peers}
 MONTORA=${MONTORA:-$ROOT/build/montora}
 [ -x "$MONTORA" ] || { echo "build first: make build" >&2; exit 2; }
-# MINIMAL: only the inputs and the tools the peers below use.
+# MINIMAL: the inputs and the command-line peers; the one-process libvips peer below
+# is built from C, which needs these too.
 [ -f "${BENCH_INPUTS:-/tmp/bench-inputs}/MANIFEST.tsv" ] || MINIMAL=1 bash "$PEERS_DIR/prepare-inputs.sh" >&2
+for p in libvips-dev gcc pkg-config; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' ||
+    { [ "$(id -u)" -eq 0 ] && S= || S=sudo; $S env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$p" >&2; }
+done
 source "$PEERS_DIR/bench-lib.sh"
 RUNS=${RUNS:-5}
 RUNS_PNG=${RUNS_PNG:-3}
