@@ -113,6 +113,20 @@ TEST_F(CollageExporterTest, PicturesAreFullSizeTopRowFirstWhateverTheExtensionsC
     }
 }
 
+TEST_F(CollageExporterTest, ItemsBelowTheFirstBandAreDrawnWhereTheyAre)
+{
+    addHalvesPhoto();
+    project.item(0).setPosition(QPoint(500, 400));
+    project.setText(QStringLiteral("Below the first band"));
+    ASSERT_TRUE(project.addText().isOk());
+    project.item(1).setPosition(QPoint(80, 560));
+    Compositor whole;
+    const Result<QImage> reference = whole.render(project);
+    const Result<QImage> banded = exporter.render(project, 1.0f);
+    ASSERT_TRUE(reference.isOk() && banded.isOk());
+    EXPECT_LE(test::maxChannelDifference(*banded, *reference), 2);
+}
+
 TEST_F(CollageExporterTest, AnExportLeavesTheViewsZoomCachesAndHitRegionsAlone)
 {
     addHalvesPhoto();
