@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
