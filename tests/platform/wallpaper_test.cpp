@@ -11,6 +11,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -151,6 +154,23 @@ TEST_F(WallpaperTest, ThePortalGetsTheWallpaperFileOpen)
     EXPECT_EQ(QImage::fromData(bmp).size(), QSize(64, 48));
     EXPECT_EQ(fake->received, test::readFileBytes(file));
     EXPECT_EQ(fake->options.value("set-on").toString(), "background");
+}
+
+TEST_F(WallpaperTest, TheWindowsOutputThreadCanAskThePortal)
+{
+    // The window sets the wallpaper from a worker thread; the portal here lives on this one.
+    FakeWallpaperPortal* fake = startPortal();
+    QDBusConnection bus = client();
+    Status status = Status::error(QStringLiteral("not run"));
+    std::unique_ptr<QThread> worker(QThread::create([&] { status = Wallpaper(bus, folder.path()).set(picture()); }));
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    ASSERT_TRUE(worker->wait(1000));
+    EXPECT_TRUE(status.isOk()) << status.message().toStdString();
+    EXPECT_TRUE(fake->received.startsWith("BM"));
 }
 
 TEST_F(WallpaperTest, ARefusingPortalFallsBackToTheDesktopSettings)
