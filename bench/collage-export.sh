@@ -2,19 +2,28 @@
 # Collage export beside the peers: the 3200 x 2400 collage of 12 rotated photos at
 # 90 % opacity that the peers' bench-c-collage.sh renders, built as a project from
 # the same layout, and `montora render` timed to JPEG q90 and to PNG in the same
-# runs as libvips (one process), GraphicsMagick and ImageMagick.
+# runs as libvips (one process), GraphicsMagick and ImageMagick; then the print-size
+# export at 3x (9600 x 7200 JPEG) on its own, with its peak memory.
 #
-# usage: bench/collage-export.sh   (RUNS, RUNS_PNG, WARMUP, ONLY, BENCH_INPUTS as in bench-lib.sh)
-# prints: job peer seconds_median per_item_ms, then montora's ratios to the peers.
+# usage: bench/collage-export.sh   (RUNS, RUNS_PNG, RUNS_3X, WARMUP, ONLY, BENCH_INPUTS as in bench-lib.sh)
+# prints: job peer seconds_median per_item_ms, then montora's ratios to the peers and
+# the 3x row's peak resident memory.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 PEERS_DIR=${PEERS_DIR:-$ROOT/../shared/bench-peers}
 MONTORA=${MONTORA:-$ROOT/build/montora}
 [ -x "$MONTORA" ] || { echo "build first: make build" >&2; exit 2; }
-[ -f "${BENCH_INPUTS:-/tmp/bench-inputs}/MANIFEST.tsv" ] || bash "$PEERS_DIR/prepare-inputs.sh" >&2
+# MINIMAL: the inputs and the command-line peers; the one-process libvips peer below
+# is built from C, which needs these too.
+[ -f "${BENCH_INPUTS:-/tmp/bench-inputs}/MANIFEST.tsv" ] || MINIMAL=1 bash "$PEERS_DIR/prepare-inputs.sh" >&2
+for p in libvips-dev gcc pkg-config; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' ||
+    { [ "$(id -u)" -eq 0 ] && S= || S=sudo; $S env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$p" >&2; }
+done
 source "$PEERS_DIR/bench-lib.sh"
 RUNS=${RUNS:-5}
 RUNS_PNG=${RUNS_PNG:-3}
+RUNS_3X=${RUNS_3X:-2}
 BUILD=${BENCH_BUILD:-/tmp/bench-peers-build}
 RESULTS_DIR=${BENCH_RESULTS:-/tmp/bench-results}
 
@@ -83,6 +92,12 @@ peer montora 1 "\"\$MONTORA\" render \"\$PROJECT\" \"\$OUT/c.png\" 2>/dev/null" 
 peer libvips-c 1 "\"\$VIPSC\" \"\$LAYOUT\" \"\$OUT/c.png$VP\"" 1:3200x2400 "$VIPSC"
 peer gm 1 "\"\$HERE/collage-gm.sh\" \"\$LAYOUT\" \"\$OUT/c.png\" $PQ" 1:3200x2400 gm
 run_peers montora-c-png "$RUNS_PNG" | tee "$RESULTS_DIR/montora-c-png.lines"
+
+reset_peers
+peer montora-3x 1 "\"\$MONTORA\" render \"\$PROJECT\" \"\$OUT/c.jpg\" --scale 3 2>/dev/null" 1:9600x7200
+run_peers montora-c-jpg-3x "$RUNS_3X" | tee "$RESULTS_DIR/montora-c-jpg-3x.lines"
+awk -F'\t' '$2 == "montora-3x" { printf "peak montora 3x (9600 x 7200 JPEG): %s MB resident, %s s\n", $11, $5 }' \
+  "$RESULTS_DIR/montora-c-jpg-3x.tsv"
 
 for job in montora-c-jpg montora-c-png; do
   awk -v job="$job" '{ t[$2] = $3 } END {

@@ -16,6 +16,9 @@ PACKAGES=(
   graphicsmagick imagemagick libjpeg-turbo-progs libuemf-dev xvfb xauth x11-apps
   # the single-instance test lists the windows on its virtual display
   x11-utils
+  # the wallpaper service: a private session bus for the portal test, gsettings and
+  # the GNOME background schema for the desktop-settings fallback
+  dbus-daemon libglib2.0-bin gsettings-desktop-schemas
 )
 
 missing=()

@@ -67,6 +67,10 @@ MenuItem previewItem() { return entry("Preview", CommandId::Preview, "menu_previ
 QList<MenuItem> fileMenu(const QStringList& recent)
 {
     return projectItems() + recentItems(recent) + QList<MenuItem>{MenuItem::line(),
+                                            entry("Set as Wallpaper", CommandId::WallpaperMode0, "menu_wallpaper"),
+                                            entry("Remove Wallpaper", CommandId::WallpaperMode1,
+                                                  "menu_wallpaper_remove"),
+                                            MenuItem::line(),
                                             entry("Import Photo to Library", CommandId::ImportPhoto,
                                                   "menu_import_photo"),
                                             MenuItem::line(), previewItem(), MenuItem::line(),

@@ -350,7 +350,9 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
         }
     } else if (TextStyleRecord* text = item.asText()) {
         if (plan.visible) {
-            painter.resetTransform();
+            // Not resetTransform(): that would drop the window too, and a scrolled view or
+            // a band of an export would get the text at its unscrolled place.
+            painter.setWorldTransform(QTransform());
             TextItemPainter::paint(painter, *text, zoom);
         }
         text->screenBox = TextItemPainter::screenBox(*text, zoom);

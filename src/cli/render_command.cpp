@@ -1,9 +1,9 @@
-// `montora render`: the full-size export picture of a collage project.
+// `montora render`: the full-size export picture of a collage project, or a PDF page.
 #include "cli/cli_command.h"
 
-#include "canvas/collage_project.h"
-#include "canvas/compositor.h"
 #include "canvas/carried_mask_resources.h"
+#include "canvas/collage_exporter.h"
+#include "canvas/collage_project.h"
 #include "canvas/library_resources.h"
 #include "imaging/picture_saver.h"
 #include "project/project_file_reader.h"
@@ -15,9 +15,64 @@ namespace montora::cli {
 namespace {
 
 const char* kRenderUsage =
-    "Usage: montora render PROJECT.mcf OUT.EXT [--zoom Z]\n"
-    "Renders the whole collage (zoom 1 unless given, never with selection handles) and saves it by\n"
-    "the extension: jpg jpeg gif bmp png pcx pnm ppm pgm tif tiff tga (JPEG at quality 90).";
+    "Usage: montora render PROJECT.mcf OUT.EXT [--scale 1|2|3] [--zoom Z]\n"
+    "       montora render PROJECT.mcf OUT.pdf [--page A4|A3|Letter|fit] [--dpi N] [--landscape]\n"
+    "Renders the whole collage (never with selection handles) and saves it by the extension:\n"
+    "jpg jpeg gif bmp png pcx pnm ppm pgm tif tiff tga (JPEG at quality 90, TIFF with LZW).\n"
+    "--scale makes the picture 2 or 3 times the collage, photos drawn from their files at that size;\n"
+    "--zoom draws it at any other factor. A PDF holds one page (A4 unless given) with the collage as\n"
+    "large as fits, centred, at N dots per inch (300 unless given); a fit page has the collage's shape\n"
+    "and prints it at N dots per inch.";
+
+struct RenderRequest {
+    ExportOptions options;
+    float zoom = 0; // 0: use the scale
+};
+
+// Parses the options; an empty message means they are fine.
+QString takeOptions(QStringList& args, RenderRequest& request)
+{
+    bool missing = false;
+    const QString zoomText = takeOption(args, "--zoom", &missing);
+    const QString scaleText = takeOption(args, "--scale", &missing);
+    const QString pageText = takeOption(args, "--page", &missing);
+    const QString dpiText = takeOption(args, "--dpi", &missing);
+    request.options.landscape = takeFlag(args, "--landscape");
+    if (missing)
+        return QStringLiteral("an option is missing its value");
+    bool ok = true;
+    if (!zoomText.isNull()) {
+        request.zoom = zoomText.toFloat(&ok);
+        if (!ok || !std::isfinite(request.zoom) || request.zoom <= 0 || request.zoom > 16)
+            return QStringLiteral("--zoom takes a number above 0 and at most 16");
+    }
+    if (!scaleText.isNull()) {
+        request.options.scale = scaleText.toInt(&ok);
+        if (!ok || request.options.scale < 1 || request.options.scale > ExportOptions::kMaxScale)
+            return QStringLiteral("--scale takes 1, 2 or 3");
+        if (!zoomText.isNull())
+            return QStringLiteral("give --scale or --zoom, not both");
+    }
+    if (!pageText.isNull() && !ExportOptions::parsePage(pageText, &request.options.page))
+        return QStringLiteral("--page takes %1").arg(ExportOptions::pageNames().join('|'));
+    if (!dpiText.isNull()) {
+        request.options.dpi = dpiText.toInt(&ok);
+        if (!ok || request.options.dpi < ExportOptions::kMinDpi || request.options.dpi > ExportOptions::kMaxDpi)
+            return QStringLiteral("--dpi takes %1 to %2").arg(ExportOptions::kMinDpi).arg(ExportOptions::kMaxDpi);
+    }
+    return QString();
+}
+
+Status renderProject(CollageProject& project, const QString& out, const RenderRequest& request)
+{
+    CollageExporter exporter;
+    if (request.zoom <= 0 || CollageExporter::isPdf(out))
+        return exporter.exportTo(project, out, request.options);
+    auto picture = exporter.render(project, request.zoom);
+    if (!picture)
+        return picture.status();
+    return PictureSaver::saveByExtension(*picture, out);
+}
 
 int render(CliContext& context)
 {
@@ -25,24 +80,20 @@ int render(CliContext& context)
         context.out << kRenderUsage << "\n";
         return kSuccess;
     }
-    bool missing = false;
-    const QString zoomText = takeOption(context.args, "--zoom", &missing);
-    if (missing)
-        return usageError(context, "--zoom is missing its value", kRenderUsage);
+    RenderRequest request;
+    const QString bad = takeOptions(context.args, request);
+    if (!bad.isEmpty())
+        return usageError(context, bad, kRenderUsage);
     if (context.args.size() != 2)
         return usageError(context, "render needs PROJECT.mcf and OUT.EXT", kRenderUsage);
-    float zoom = 1.0f;
-    if (!zoomText.isNull()) {
-        bool ok = false;
-        zoom = zoomText.toFloat(&ok);
-        if (!ok || !std::isfinite(zoom) || zoom <= 0 || zoom > 16)
-            return usageError(context, "--zoom takes a number above 0 and at most 16", kRenderUsage);
-    }
     const QString& projectPath = context.args[0];
     const QString& out = context.args[1];
-    if (!PictureSaver::canSave(out)) {
+    const bool pdf = CollageExporter::isPdf(out);
+    if (pdf && request.zoom > 0)
+        return usageError(context, "a PDF takes --page, --dpi and --landscape, not --zoom", kRenderUsage);
+    if (!pdf && !PictureSaver::canSave(out)) {
         context.err << "montora: " << out << ": cannot save pictures with this extension (use one of "
-                    << PictureSaver::writableExtensions().join(' ') << ")\n";
+                    << PictureSaver::writableExtensions().join(' ') << " or pdf)\n";
         return kFailure;
     }
     // Masks the project carries serve this run only; the data folder is left alone.
@@ -55,13 +106,7 @@ int render(CliContext& context)
         context.err << "montora: " << projectPath << ": " << opened.message() << "\n";
         return kFailure;
     }
-    Compositor compositor;
-    auto picture = compositor.render(project, zoom);
-    if (!picture) {
-        context.err << "montora: " << projectPath << ": " << picture.message() << "\n";
-        return kFailure;
-    }
-    const Status saved = PictureSaver::saveByExtension(*picture, out);
+    const Status saved = renderProject(project, out, request);
     if (!saved) {
         context.err << "montora: " << out << ": " << saved.message() << "\n";
         return kFailure;
@@ -69,7 +114,7 @@ int render(CliContext& context)
     return kSuccess;
 }
 
-const CliCommandRegistration registration({"render", "render a collage project to a picture file", render});
+const CliCommandRegistration registration({"render", "render a collage project to a picture file or a PDF", render});
 
 } // namespace
 

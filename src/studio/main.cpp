@@ -1,6 +1,7 @@
 #include "app/library_startup_files.h"
 #include "app/ui/collage_app.h"
 #include "platform/ui/qt_prompter.h"
+#include "studio/export_preview.h"
 #include "studio/preview_switches.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bool previewed = false;
     if (const int code = montora::runPreviewSwitch(app, app.arguments(), &previewed); previewed)
+        return code;
+    if (const int code = montora::runExportPreview(app, app.arguments(), &previewed); previewed)
         return code;
     QApplication::setApplicationName(QStringLiteral("Montora Studio"));
     montora::QtPrompter prompter;

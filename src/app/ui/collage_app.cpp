@@ -3,6 +3,7 @@
 #include "app/startup_library_files.h"
 #include "app/startup_sequence.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/main_frame_output.h"
 #include "app/ui/main_frame_panels.h"
 #include "app/ui/project_session.h"
 #include "imaging/image_library.h"
@@ -65,6 +66,9 @@ bool CollageApp::start()
     m_mainFrame->photoListLoaded();
     // The library strips, the decoration column and the project commands, over the
     // data folder the start-up prepared (owned by the window).
+    // Save Collage and the wallpaper; made first so that it goes (and waits for a running
+    // export) before the panels' resources the export draws from.
+    new MainFrameOutput(*m_mainFrame, m_prompter);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
                                           CommandId::TabTuning, CommandId::TabText};
