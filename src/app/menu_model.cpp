@@ -49,6 +49,7 @@ QList<MenuItem> fileMenu()
     return projectItems() + QList<MenuItem>{MenuItem::line(),
                                             entry("Import Photo to Library", CommandId::ImportPhoto,
                                                   "menu_import_photo"),
+                                            entry("Batch Convert", CommandId::BatchConverter, "menu_batch_convert"),
                                             MenuItem::line(), previewItem(), MenuItem::line(),
                                             entry("Exit", CommandId::Exit, "menu_exit")};
 }

@@ -20,10 +20,11 @@ QString shape(MenuKind kind)
 TEST(MenuModel, FileAndHelpMenus)
 {
     EXPECT_EQ(shape(MenuKind::File), "New Project|Open Project|Save Project As...|Save Collage|-|"
-                                     "Import Photo to Library|-|Preview|-|Exit");
+                                     "Import Photo to Library|Batch Convert|-|Preview|-|Exit");
     const QList<MenuItem> file = MenuModel::items(MenuKind::File);
     EXPECT_EQ(file[0].command, CommandId::NewProject);
     EXPECT_EQ(file[5].command, CommandId::ImportPhoto);
+    EXPECT_EQ(file[6].command, CommandId::BatchConverter);
     EXPECT_EQ(file.last().command, CommandId::Exit);
     EXPECT_EQ(file.last().icon, "menu_exit");
     EXPECT_EQ(shape(MenuKind::Help), "Online Help Content|About");

@@ -12,6 +12,7 @@
 #include "library/ui/library_panel.h"
 #include "library/ui/tint_colour_control.h"
 #include "platform/prompter.h"
+#include "tools/ui/batch_convert_dialog.h"
 
 #include <QGuiApplication>
 
@@ -58,6 +59,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
     createStrips(dataFolder);
     createDecorations(dataFolder);
     registerProjectCommands();
+    m_frame.setHandler(CommandId::BatchConverter, [this] { BatchConvertDialog(m_prompter, &m_frame).exec(); });
     m_canvas.recompose();
 }
 
