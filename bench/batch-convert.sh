@@ -33,19 +33,19 @@ montora_peer() {
 montora_peer montora 2 png jpg "$J2P"
 montora_peer montora-1 1 png jpg "$J2P"
 peer gm "$(count "$J2P")" 'for f in $J2P; do gm convert "$IN/jpg/$f" -quality 65 "$OUT/${f%.jpg}.png"; done' "$(count "$J2P")" gm
-run_peers b-jpg2png "$RUNS" | tee "$RESULTS_DIR/batch-convert.lines"
+run_peers convert-jpg2png "$RUNS" | tee "$RESULTS_DIR/batch-convert.lines"
 
 reset_peers
 montora_peer montora 2 tif jpg "$J2T"
 montora_peer montora-1 1 tif jpg "$J2T"
 peer gm "$(count "$J2T")" 'for f in $J2T; do gm convert "$IN/jpg/$f" -compress LZW -define tiff:predictor=2 "$OUT/${f%.jpg}.tif"; done' "$(count "$J2T")" gm
-run_peers b-jpg2tif "$RUNS" | tee -a "$RESULTS_DIR/batch-convert.lines"
+run_peers convert-jpg2tif "$RUNS" | tee -a "$RESULTS_DIR/batch-convert.lines"
 
 reset_peers
 montora_peer montora 2 jpg png "$P2J"
 montora_peer montora-1 1 jpg png "$P2J"
 peer gm "$(count "$P2J")" 'for f in $P2J; do gm convert "$IN/png/$f" -background white -flatten -quality 90 -sampling-factor 2x2 "$OUT/${f%.png}.jpg"; done' "$(count "$P2J")" gm
-run_peers b-png2jpg "$RUNS" | tee -a "$RESULTS_DIR/batch-convert.lines"
+run_peers convert-png2jpg "$RUNS" | tee -a "$RESULTS_DIR/batch-convert.lines"
 
 awk '{ ms[$1 " " $2] = $4; jobs[$1] = 1 } END {
   for (j in jobs) for (p in ms) { split(p, k, " ")
