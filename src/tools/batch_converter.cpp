@@ -104,7 +104,8 @@ BatchConverter::Summary BatchConverter::run()
             helper = std::jthread([this, &summary] { work(summary); });
         work(summary);
     }
-    summary.stopped = m_stop.load();
+    // A stop that came after the last file changed nothing.
+    summary.stopped = summary.written + summary.failures.size() < summary.total;
     return summary;
 }
 
