@@ -5,6 +5,7 @@
 #include "controls/c_fac_colour_popup.h"
 #include "imaging/image_library.h"
 #include "platform/ui/qt_prompter.h"
+#include "studio/batch_convert_preview.h"
 #include "studio/controls_gallery.h"
 #include "studio/photo_library_preview.h"
 #include "studio/library_panels_preview.h"
@@ -37,6 +38,9 @@ const QString kOpenPopup = QStringLiteral("open-colour-popup");
 // Not for people: clicks photo library cells (the first plainly, the rest with Ctrl)
 // once the import has ended, for screenshots.
 const QString kClickCells = QStringLiteral("click-cells");
+const QString kBatchConvert = QStringLiteral("batch-convert-dialog");
+// Not for people: presses Convert once the batch-convert dialog shows, for screenshots.
+const QString kStartConverting = QStringLiteral("start-converting");
 
 int modeFromName(const QString& name)
 {
@@ -187,7 +191,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
         !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
-        !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels))
+        !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels) &&
+        !args.contains(QLatin1String("--") + kBatchConvert))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -206,6 +211,10 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
          QStringLiteral("Show the frame, mask and clipart strips and the decoration column over the library files "
                         "of a data folder."),
          QStringLiteral("folder")},
+        {kBatchConvert, QStringLiteral("Show the \"Batch Convert\" dialog with the picture files given after it; "
+                                       "--out DIR and --format NAME set its folder and format.")},
+        {QStringLiteral("out"), QStringLiteral("Output folder of the batch-convert dialog."), QStringLiteral("folder")},
+        {QStringLiteral("format"), QStringLiteral("Output format of the batch-convert dialog."), QStringLiteral("name")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
@@ -217,6 +226,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     QCommandLineOption openPopup(kOpenPopup);
     openPopup.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(openPopup);
+    QCommandLineOption startConverting(kStartConverting);
+    startConverting.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(startConverting);
     QCommandLineOption select(kSelect, QString(), QStringLiteral("index"));
     select.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(select);
@@ -231,6 +243,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    if (parser.isSet(kBatchConvert))
+        return runBatchConvertPreview(parser.positionalArguments(), parser.value(QStringLiteral("out")),
+                                      parser.value(QStringLiteral("format")), parser.isSet(kStartConverting));
     if (parser.isSet(kCanvasOnly))
         return runCanvasOnly(app, parser);
     if (parser.isSet(kPhotoLibrary))

@@ -15,6 +15,9 @@ namespace montora {
 //   --controls-gallery         skin buttons in their states, scroll bars, a colour picker
 //   --canvas-only PROJECT.mcf  the canvas alone on a project: move, resize, rotate,
 //                              Delete, Ctrl+Z undo and Ctrl+Y redo
+//   --batch-convert-dialog [PICTURES...]
+//                              "Batch Convert" with PICTURES listed; --out DIR and
+//                              --format NAME set its output folder and format
 //   --photo-library FOLDER [PICTURES...]
 //                              the photo library panel over FOLDER's "srcmedia.cfg", with
 //                              Import and Remove buttons; PICTURES are imported at once,

@@ -13,6 +13,7 @@
 #include "library/ui/library_panel.h"
 #include "library/ui/tint_colour_control.h"
 #include "platform/prompter.h"
+#include "tools/ui/batch_convert_dialog.h"
 
 #include <QGuiApplication>
 
@@ -63,6 +64,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
                                    [this](std::function<ProjectCommands::Outcome()> command) {
                                        runProjectCommand(command);
                                    });
+    m_frame.setHandler(CommandId::BatchConverter, [this] { BatchConvertDialog(m_prompter, &m_frame).exec(); });
     m_canvas.recompose();
 }
 
