@@ -16,6 +16,8 @@ PACKAGES=(
   graphicsmagick imagemagick libjpeg-turbo-progs libuemf-dev xvfb xauth x11-apps
   # the single-instance test lists the windows on its virtual display
   x11-utils
+  # installation: the manual page, the Debian package and the checks of both
+  help2man dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -85,7 +85,17 @@ ProjectCommands::Outcome ProjectCommands::openProject()
     const QStringList chosen = m_prompter.openFiles(openFilter(), Prompter::Selection::Single);
     if (chosen.isEmpty())
         return Outcome::Unchanged;
-    const QString& path = chosen.front();
+    return openChosen(chosen.front());
+}
+
+ProjectCommands::Outcome ProjectCommands::openProjectAt(const QString& path)
+{
+    offerToSave(openProjectQuestion());
+    return openChosen(path);
+}
+
+ProjectCommands::Outcome ProjectCommands::openChosen(const QString& path)
+{
     const Status readable = checkFile(path);
     if (!readable) {
         report(openFailedMessage(readable.message()));

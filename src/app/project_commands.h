@@ -45,6 +45,8 @@ public:
     // After the question about unsaved changes, replaces the collage by a file's.
     // A file that cannot be read is reported and leaves the collage as it was.
     Outcome openProject();
+    // Open of a file already chosen (dropped, or handed over by a later start).
+    Outcome openProjectAt(const QString& path);
     // Saves under a name asked for; ".mcf" is added to a name without extension
     // and an existing file is replaced only when the user agrees. A failed save is
     // reported, keeps the old file and leaves the collage marked modified.
@@ -68,6 +70,7 @@ private:
     // Reads the file into a scratch collage: whether opening it would succeed.
     static Status checkFile(const QString& path);
     Status readFile(const QString& path);
+    Outcome openChosen(const QString& path);
     void offerToSave(const QString& question);
     void report(const QString& message);
 

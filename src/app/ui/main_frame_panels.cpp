@@ -211,6 +211,16 @@ void MainFramePanels::openProjectFile(const QString& path)
     m_frame.updateToolbar();
 }
 
+void MainFramePanels::openProjectFileAsked(const QString& path)
+{
+    m_frame.bringForward();
+    switch (m_commands.openProjectAt(path)) {
+    case ProjectCommands::Outcome::ContentsReplaced: m_canvas.contentsReplaced(); break;
+    default: break;
+    }
+    m_frame.updateToolbar();
+}
+
 void MainFramePanels::runProjectCommand(ProjectCommands::Outcome (ProjectCommands::*command)())
 {
     switch ((m_commands.*command)()) {

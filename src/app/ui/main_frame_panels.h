@@ -43,6 +43,8 @@ public:
     // Opens a project file without questions (a file named on the command line);
     // a failure is reported and leaves the collage empty.
     void openProjectFile(const QString& path);
+    // Open of a dropped or handed-over file, asking about unsaved changes first.
+    void openProjectFileAsked(const QString& path);
     // 0x473: what a strip's Apply asks for, on the canvas.
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
