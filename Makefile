@@ -6,8 +6,10 @@ JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX      ?= /usr/local
 
-# Lets worktrees in different folders share compiled objects.
+# Lets worktrees and clones in different folders share compiled objects (the
+# debug information's working folder is left out of the hash for the same reason).
 export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 
 .PHONY: deps configure build run test test-main test-asan bench clean install deb
