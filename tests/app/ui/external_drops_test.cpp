@@ -151,6 +151,7 @@ TEST_F(ExternalDropsTest, PasteAddsAClipboardPictureKeptInTheDataFolder)
     copied.fill(Qt::magenta);
     QApplication::clipboard()->setImage(copied);
     m_app->mainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_app->mainFrame()));
     QTest::keyClick(m_app->mainFrame(), Qt::Key_V, Qt::ControlModifier);
 
     ASSERT_EQ(project().itemCount(), 1) << m_prompter.messages().join("; ").toStdString();
