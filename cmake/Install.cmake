@@ -32,7 +32,7 @@ set(MONTORA_CLI_MAN ${MONTORA_INSTALL_GEN}/montora.1)
 add_custom_command(OUTPUT ${MONTORA_CLI_MAN}.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MONTORA_INSTALL_GEN}
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
-          ${HELP2MAN_PROGRAM} --no-info --no-discard-stderr
+          ${HELP2MAN_PROGRAM} --no-info
           --name "the Montora Studio collage engine without a window"
           --output ${MONTORA_CLI_MAN} $<TARGET_FILE:montora>
   COMMAND gzip -9nf ${MONTORA_CLI_MAN}

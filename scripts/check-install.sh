@@ -43,7 +43,7 @@ appstreamcli validate --no-net --explain "$prefix/share/metainfo/$id.metainfo.xm
   || { cat "$work/appstream.log"; fail "AppStream metainfo"; }
 
 # The file type: the shared-mime-info database built from our package maps *.mcf.
-update-mime-database "$prefix/share/mime"
+update-mime-database "$prefix/share/mime" > /dev/null 2>&1
 grep -q '^50:application/x-montora-collage:\*\.mcf$' "$prefix/share/mime/globs2" || fail "*.mcf glob"
 grep -q 'Montora Studio collage' "$prefix/share/mime/packages/$id.xml" || fail "mime comment"
 
