@@ -46,7 +46,7 @@ add_custom_command(OUTPUT ${MONTORA_STUDIO_MAN}
   DEPENDS ${MONTORA_DESKTOP_DIR}/montora-studio.1
   VERBATIM)
 # The Debian changelog the package carries, compressed reproducibly.
-set(MONTORA_DEB_CHANGELOG ${MONTORA_INSTALL_GEN}/changelog.Debian.gz)
+set(MONTORA_DEB_CHANGELOG ${MONTORA_INSTALL_GEN}/changelog.gz)
 add_custom_command(OUTPUT ${MONTORA_DEB_CHANGELOG}
   COMMAND gzip -9nc ${MONTORA_DESKTOP_DIR}/changelog.Debian > ${MONTORA_DEB_CHANGELOG}
   DEPENDS ${MONTORA_DESKTOP_DIR}/changelog.Debian

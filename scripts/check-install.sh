@@ -24,7 +24,7 @@ expected=(
   share/icons/hicolor/128x128/apps/$id.png
   share/icons/hicolor/256x256/apps/$id.png
   share/man/man1/montora.1.gz share/man/man1/montora-studio.1.gz
-  share/doc/montora-studio/copyright share/doc/montora-studio/changelog.Debian.gz
+  share/doc/montora-studio/copyright share/doc/montora-studio/changelog.gz
 )
 for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || fail "$f is missing or empty"
