@@ -4,12 +4,15 @@ ASAN_DIR    ?= build-asan
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX      ?= /usr/local
 
-# Lets worktrees in different folders share compiled objects.
+# Lets worktrees and clones in different folders share compiled objects (the
+# debug information's working folder is left out of the hash for the same reason).
 export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 
-.PHONY: deps configure build run test test-main test-asan bench clean
+.PHONY: deps configure build run test test-main test-asan bench clean install deb
 
 deps:
 	@bash scripts/install-deps.sh
@@ -38,6 +41,14 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# `make install PREFIX=/opt/montora` (DESTDIR is honoured as well).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the release build in $(BUILD_DIR)/.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	bash bench/run-all.sh

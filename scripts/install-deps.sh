@@ -19,6 +19,8 @@ PACKAGES=(
   # the wallpaper service: a private session bus for the portal test, gsettings and
   # the GNOME background schema for the desktop-settings fallback
   dbus-daemon libglib2.0-bin gsettings-desktop-schemas
+  # installation: the manual page, the Debian package and the checks of both
+  help2man dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

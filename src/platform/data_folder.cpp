@@ -28,6 +28,15 @@ bool canWriteInto(const QString& folder)
     return probe.open();
 }
 
+// An installed program lives in a "bin" folder beside "share" (/usr/bin, ~/.local/bin,
+// /opt/montora/bin): its folder belongs to the system, not to one user's data, even
+// where root could write there.
+bool isInstalledProgramFolder(const QString& folder)
+{
+    const QDir dir(folder);
+    return dir.dirName() == QLatin1String("bin") && QFileInfo(dir.filePath(QStringLiteral("../share"))).isDir();
+}
+
 } // namespace
 
 void DataFolder::setOverride(const QString& folder)
@@ -46,9 +55,11 @@ QString DataFolder::chooseFolder()
     const QString fromEnvironment = qEnvironmentVariable("MONTORA_DATA_DIR");
     if (!fromEnvironment.isEmpty())
         return withSlash(fromEnvironment);
-    const QString beside = QCoreApplication::instance()
-                               ? QCoreApplication::applicationDirPath() + QStringLiteral("/Data")
-                               : QString();
+    const QString programFolder =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString beside = programFolder.isEmpty() || isInstalledProgramFolder(programFolder)
+                               ? QString()
+                               : programFolder + QStringLiteral("/Data");
     if (!beside.isEmpty() && canWriteInto(beside))
         return withSlash(beside);
     return withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Data"));

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
@@ -23,9 +24,10 @@ public:
     explicit SingleInstance(const QString& identity = defaultIdentity(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Asks a running instance to come forward, or becomes the running instance.
-    // A socket left behind by a crashed instance is cleared away.
-    Role claim();
+    // Asks a running instance to come forward (and to open `filesToOpen`, absolute
+    // paths), or becomes the running instance. A socket left behind by a crashed
+    // instance is cleared away.
+    Role claim(const QStringList& filesToOpen = {});
 
     // The local socket name: the identity and the user id.
     QString serverName() const { return m_serverName; }
@@ -34,9 +36,12 @@ public:
 signals:
     // A later start asked this instance to show its window.
     void activationRequested();
+    // A later start was given this file to open (after activationRequested).
+    void openRequested(const QString& path);
 
 private:
-    bool askRunningInstance() const;
+    bool askRunningInstance(const QStringList& filesToOpen) const;
+    void handleRequest(const QByteArray& request);
     void listen();
     void acceptConnections();
 

@@ -62,9 +62,13 @@ TEST(SingleInstance, LaterStartHandsOverAndTheFirstIsAskedToComeForward)
     EXPECT_FALSE(second.isListening());
     EXPECT_TRUE(waitFor([&] { return activations == 1; }));
 
+    QStringList opened;
+    QObject::connect(&first, &SingleInstance::openRequested, [&](const QString& path) { opened << path; });
     SingleInstance third(identity);
-    EXPECT_EQ(third.claim(), SingleInstance::Role::HandedOver);
-    EXPECT_TRUE(waitFor([&] { return activations == 2; }));
+    const QStringList files{"/tmp/trip one.mcf", QString::fromUtf8("/tmp/\xc3\xa9t\xc3\xa9.mcf")};
+    EXPECT_EQ(third.claim(files), SingleInstance::Role::HandedOver);
+    EXPECT_TRUE(waitFor([&] { return activations == 2 && opened.size() == 2; }));
+    EXPECT_EQ(opened, files);
 }
 
 TEST(SingleInstance, StaleSocketOfACrashedInstanceDoesNotBlockTheNextStart)

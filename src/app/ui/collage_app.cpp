@@ -2,6 +2,7 @@
 
 #include "app/startup_library_files.h"
 #include "app/startup_sequence.h"
+#include "app/ui/external_drops.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/main_frame_output.h"
 #include "app/ui/main_frame_panels.h"
@@ -11,6 +12,7 @@
 #include "platform/single_instance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <iterator>
 
@@ -40,7 +42,10 @@ bool CollageApp::start()
     // Tests run their own instances beside a program the user may have open.
     const QString identity = qEnvironmentVariable("MONTORA_INSTANCE_ID", SingleInstance::defaultIdentity());
     m_singleInstance = std::make_unique<SingleInstance>(identity);
-    if (m_singleInstance->claim() == SingleInstance::Role::HandedOver) {
+    // A project named on the command line goes to the running window, if there is one.
+    const QStringList handedFiles =
+        m_projectAtStart.isEmpty() ? QStringList() : QStringList{QFileInfo(m_projectAtStart).absoluteFilePath()};
+    if (m_singleInstance->claim(handedFiles) == SingleInstance::Role::HandedOver) {
         m_startExitCode = 0;
         return false;
     }
@@ -70,6 +75,9 @@ bool CollageApp::start()
     // export) before the panels' resources the export draws from.
     new MainFrameOutput(*m_mainFrame, m_prompter);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
+    const auto openAsked = [panels](const QString& path) { panels->openProjectFileAsked(path); };
+    new ExternalDrops(*m_mainFrame, m_prompter, startup.photoListFolder(), openAsked);
+    connect(m_singleInstance.get(), &SingleInstance::openRequested, panels, openAsked);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
                                           CommandId::TabTuning, CommandId::TabText};
     if (m_panelAtStart >= 0 && m_panelAtStart < int(std::size(kTabs)))

@@ -229,6 +229,12 @@ void MainFramePanels::openProjectFile(const QString& path)
     runProjectCommand([this, &path] { return m_commands.openPath(path); });
 }
 
+void MainFramePanels::openProjectFileAsked(const QString& path)
+{
+    m_frame.bringForward();
+    runProjectCommand([this, &path] { return m_commands.openRecent(path); });
+}
+
 void MainFramePanels::runProjectCommand(const std::function<ProjectCommands::Outcome()>& command)
 {
     const ProjectCommands::Outcome outcome = command();

@@ -48,6 +48,8 @@ public:
     void openProjectFile(const QString& path);
     // Runs a project command and redraws what its outcome asks for.
     void runProjectCommand(const std::function<ProjectCommands::Outcome()>& command);
+    // Open of a dropped or handed-over file, asking about unsaved changes first.
+    void openProjectFileAsked(const QString& path);
     // 0x473: what a strip's Apply asks for, on the canvas.
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
