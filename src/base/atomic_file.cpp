@@ -58,12 +58,16 @@ void syncFolder(const QString& path)
     }
 }
 
+// Failures name the file the user asked for, not the temporary one.
 Status writeTemporary(PosixFile& file, const QString& path, const QByteArray& content)
 {
     keepPermissions(file, path);
-    MONTORA_TRY(file.writeAt(0, content));
-    MONTORA_TRY(file.sync());
-    return file.close();
+    Status written = file.writeAt(0, content);
+    if (written)
+        written = file.sync();
+    if (written)
+        written = file.close();
+    return written ? written : PosixFile::failure(QStringLiteral("write"), path, file.lastError());
 }
 
 } // namespace
