@@ -16,23 +16,29 @@ namespace {
 const char* kPhotosUsage =
     "Usage: montora photos list\n"
     "       montora photos add PICTURE...\n"
-    "list: each entry's index, picture width and height, and full path.\n"
+    "list: each entry's index, picture width and height, and full path. A damaged list is named on\n"
+    "stderr (exit 1) with the complete entries it still holds; it is kept as \"srcmedia.cfg.damaged\".\n"
     "add: appends the pictures as an import does (a path already listed is skipped, pictures of\n"
     "5 x 5 pixels or less and unreadable files are refused and named) and saves the list.";
 
-bool loadList(PhotoList& list, CliContext& context)
+// False only when the list could not be read at all; a damaged list is named on
+// stderr and its complete entries are used.
+bool loadList(PhotoList& list, CliContext& context, PhotoList::LoadState* state = nullptr)
 {
     const PhotoList::LoadResult loaded = list.load(DataFolder::path());
+    if (state)
+        *state = loaded.state;
     if (loaded.state == PhotoList::LoadState::Loaded || loaded.state == PhotoList::LoadState::Missing)
         return true;
     context.err << "montora: " << loaded.message << "\n";
-    return false;
+    return loaded.state == PhotoList::LoadState::Damaged;
 }
 
 int listPhotos(CliContext& context)
 {
     PhotoList list;
-    if (!loadList(list, context))
+    PhotoList::LoadState state;
+    if (!loadList(list, context, &state))
         return kFailure;
     for (const PhotoListEntry& entry : list.entries()) {
         const int width = entry.record.width;
@@ -40,7 +46,7 @@ int listPhotos(CliContext& context)
         context.out << entry.record.position << "\t" << width << "\t" << height << "\t" << entry.record.path()
                     << "\n";
     }
-    return kSuccess;
+    return state == PhotoList::LoadState::Damaged ? kFailure : kSuccess;
 }
 
 int addPhotos(CliContext& context)
@@ -51,6 +57,7 @@ int addPhotos(CliContext& context)
     if (!loadList(list, context))
         return kFailure;
     int refused = 0;
+    QStringList added;
     for (const QString& name : context.args) {
         const QString path = QFileInfo(name).absoluteFilePath();
         if (ImportedPhoto::isAlreadyIn(list.entries(), path)) {
@@ -63,15 +70,16 @@ int addPhotos(CliContext& context)
             ++refused;
             continue;
         }
-        PhotoListEntry added = std::move(entry).value();
-        added.record.position = int(list.entries().size());
-        list.entries().push_back(std::move(added));
-        context.out << "added\t" << path << "\n";
+        entry->record.position = int(list.entries().size());
+        list.entries().push_back(std::move(entry).value());
+        added.append(path);
     }
     if (const Status saved = list.save(DataFolder::path()); !saved) {
-        context.err << "montora: " << saved.message() << "\n";
+        context.err << "montora: " << saved.message() << "; no photo was added.\n";
         return kFailure;
     }
+    for (const QString& path : added) // only now are they in the library
+        context.out << "added\t" << path << "\n";
     return refused == 0 ? kSuccess : kFailure;
 }
 

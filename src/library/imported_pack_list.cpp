@@ -4,6 +4,7 @@
 #include "base/binary_reader.h"
 #include "base/binary_writer.h"
 #include "base/fixed_text.h"
+#include "base/posix_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,15 @@ Result<QStringList> readNames(BinaryReader& reader, const QString& path)
     return names;
 }
 
+QByteArray encodeCount(std::int32_t count)
+{
+    QByteArray bytes;
+    BinaryWriter(bytes).writeI32(count);
+    return bytes;
+}
+
+qint64 endOf(qsizetype names) { return 4 + qint64(names) * ImportedPackList::kNameFieldSize; }
+
 } // namespace
 
 ImportedPackList::ImportedPackList(QString path) : m_path(std::move(path)) {}
@@ -50,34 +60,53 @@ Result<ImportedPackList::Check> ImportedPackList::checkAndRecord(const QString& 
 {
     MONTORA_TRY_ASSIGN(field, FixedText::encode(name, kNameFieldSize, FixedText::Overflow::Refuse));
     if (!QFileInfo::exists(m_path)) {
-        QByteArray bytes;
-        BinaryWriter writer(bytes);
-        writer.writeI32(1);
-        writer.writeBytes(field);
-        MONTORA_TRY(AtomicFile::write(m_path, bytes));
+        MONTORA_TRY(AtomicFile::write(m_path, encodeCount(1) + field));
         return Check::Recorded;
     }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite))
-        return Result<Check>::error(QStringLiteral("Cannot open \"%1\": %2").arg(m_path, file.errorString()));
-    BinaryReader reader(file);
-    MONTORA_TRY_ASSIGN(names, readNames(reader, m_path));
+    MONTORA_TRY_ASSIGN(names, this->names());
     if (names.contains(name))
         return Check::AlreadyInLibrary;
-    // The name goes after the listed ones, the count last.
-    BinaryWriter writer(file);
-    const qint64 end = 4 + qint64(names.size()) * kNameFieldSize;
-    if (!file.seek(end))
-        return Result<Check>::error(QStringLiteral("Cannot write \"%1\".").arg(m_path));
-    writer.writeBytes(field);
-    MONTORA_TRY(writer.status());
-    if (!file.flush() || !file.seek(0))
-        return Result<Check>::error(QStringLiteral("Cannot write \"%1\".").arg(m_path));
-    writer.writeI32(std::int32_t(names.size() + 1));
-    MONTORA_TRY(writer.status());
-    if (!file.flush())
-        return Result<Check>::error(QStringLiteral("Cannot write \"%1\".").arg(m_path));
+    // The name goes after the listed ones and reaches the disk before the count does.
+    PosixFile file;
+    MONTORA_TRY(file.open(m_path, PosixFile::Mode::ReadWrite));
+    const qint64 end = endOf(names.size());
+    Status written = file.writeAt(end, field);
+    if (written)
+        written = file.sync();
+    if (written)
+        written = file.writeAt(0, encodeCount(std::int32_t(names.size() + 1)));
+    if (written)
+        written = file.sync();
+    if (!written) {
+        file.truncate(end);
+        file.writeAt(0, encodeCount(std::int32_t(names.size())));
+        return Result<Check>(written);
+    }
     return Check::Recorded;
+}
+
+Status ImportedPackList::forget(const QString& name) const
+{
+    MONTORA_TRY_ASSIGN(names, this->names());
+    const qsizetype at = names.lastIndexOf(name);
+    if (at < 0)
+        return Status::ok();
+    if (names.size() == 1) // a list of no names reads as damaged: none at all is right
+        return QFile::remove(m_path) || !QFileInfo::exists(m_path)
+                   ? Status::ok()
+                   : Status::error(QStringLiteral("Cannot delete \"%1\".").arg(m_path));
+    if (at != names.size() - 1) {
+        names.removeAt(at);
+        QByteArray bytes = encodeCount(std::int32_t(names.size()));
+        for (const QString& kept : names)
+            bytes += FixedText::encode(kept, kNameFieldSize, FixedText::Overflow::Refuse).valueOr(QByteArray());
+        return AtomicFile::write(m_path, bytes);
+    }
+    PosixFile file;
+    MONTORA_TRY(file.open(m_path, PosixFile::Mode::ReadWrite));
+    MONTORA_TRY(file.writeAt(0, encodeCount(std::int32_t(names.size() - 1))));
+    MONTORA_TRY(file.truncate(endOf(names.size() - 1)));
+    return file.sync();
 }
 
 } // namespace montora

@@ -5,9 +5,8 @@
 #include "library/library_file.h"
 #include "library/library_file_encoder.h"
 
+#include <QFile>
 #include <QFileInfo>
-
-#include <limits>
 
 namespace montora {
 
@@ -15,21 +14,30 @@ LibraryAppender::LibraryAppender(QString path, LibraryLayout layout) : m_path(st
 
 LibraryAppender::~LibraryAppender() { rollback(); }
 
-Status LibraryAppender::writeFailed(const QString& what)
+Status LibraryAppender::failed(Status why)
 {
-    const QString reason = m_file.errorString();
     rollback();
-    return Status::error(QStringLiteral("Cannot %1 \"%2\": %3").arg(what, m_path, reason));
+    return why;
+}
+
+Status LibraryAppender::writeCount(std::int32_t count)
+{
+    QByteArray bytes;
+    BinaryWriter(bytes).writeI32(count);
+    return m_file.writeAt(0, bytes);
 }
 
 Status LibraryAppender::walkExisting()
 {
-    if (m_file.size() < 4) { // created but never given its count: as good as empty
+    QFile file;
+    if (!file.open(m_file.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return Status::error(QStringLiteral("Cannot read \"%1\": %2").arg(m_path, file.errorString()));
+    if (file.size() < 4) { // created but never given its count: as good as empty
         m_count = 0;
         m_end = 0;
         return Status::ok();
     }
-    BinaryReader reader(m_file);
+    BinaryReader reader(file);
     auto count = LibraryFile::readCount(reader);
     if (!count)
         return Status::error(QStringLiteral("\"%1\" is damaged (%2); nothing was added.").arg(m_path, count.message()));
@@ -49,23 +57,20 @@ Status LibraryAppender::walkExisting()
 
 Status LibraryAppender::begin()
 {
-    m_file.setFileName(m_path);
+    Q_ASSERT(!m_file.isOpen());
     m_created = !QFileInfo::exists(m_path);
-    if (!m_file.open(m_created ? QIODevice::ReadWrite | QIODevice::NewOnly : QIODevice::ReadWrite))
-        return Status::error(QStringLiteral("Cannot open \"%1\" for writing: %2").arg(m_path, m_file.errorString()));
-    m_open = true;
+    m_added = 0;
+    m_committed = false;
+    m_countWritten = false;
+    MONTORA_TRY(m_file.open(m_path, m_created ? PosixFile::Mode::CreateNew : PosixFile::Mode::ReadWrite));
     if (const Status walked = walkExisting(); !walked) {
+        m_created = false; // a damaged file stays as it is
         m_file.close();
-        m_open = false;
         return walked;
     }
     if (m_end == 0) { // a new or empty file: its count comes first
-        if (!m_file.seek(0))
-            return writeFailed(QStringLiteral("write"));
-        BinaryWriter writer(m_file);
-        writer.writeI32(0);
-        if (!writer.status())
-            return writeFailed(QStringLiteral("write"));
+        if (const Status written = writeCount(0); !written)
+            return failed(written);
         m_end = 4;
     }
     m_writeAt = m_end;
@@ -74,12 +79,15 @@ Status LibraryAppender::begin()
 
 Status LibraryAppender::add(const LibraryRecord& record)
 {
-    Q_ASSERT(m_open);
-    if (m_count + qint64(m_added) >= std::numeric_limits<std::int32_t>::max())
-        return Status::error(QStringLiteral("\"%1\" cannot hold more records.").arg(m_path));
+    Q_ASSERT(m_file.isOpen());
+    if (m_count + qint64(m_added) >= kMaxRecords)
+        return failed(Status::error(QStringLiteral("\"%1\" already holds %2 records, the most a library file can "
+                                                   "hold; nothing was added.")
+                                        .arg(m_path)
+                                        .arg(kMaxRecords)));
     const QByteArray bytes = LibraryFileEncoder::record(m_layout, record);
-    if (!m_file.seek(m_writeAt) || m_file.write(bytes) != bytes.size())
-        return writeFailed(QStringLiteral("append to"));
+    if (const Status written = m_file.writeAt(m_writeAt, bytes); !written)
+        return failed(written);
     m_writeAt += bytes.size();
     ++m_added;
     return Status::ok();
@@ -87,37 +95,61 @@ Status LibraryAppender::add(const LibraryRecord& record)
 
 Status LibraryAppender::commit()
 {
-    Q_ASSERT(m_open);
+    Q_ASSERT(m_file.isOpen());
+    auto size = m_file.size();
+    if (!size)
+        return failed(size.status());
     // Whatever lay beyond the old records belonged to no record.
-    if (m_file.size() > m_writeAt && !m_file.resize(m_writeAt))
-        return writeFailed(QStringLiteral("shorten"));
-    if (!m_file.flush())
-        return writeFailed(QStringLiteral("write"));
-    BinaryWriter writer(m_file);
-    if (!m_file.seek(0))
-        return writeFailed(QStringLiteral("write"));
-    writer.writeI32(m_count + m_added);
-    if (!writer.status() || !m_file.flush())
-        return writeFailed(QStringLiteral("write the count of"));
-    m_file.close();
-    m_open = false;
-    m_created = false;
+    if (*size > m_writeAt)
+        if (const Status cut = m_file.truncate(m_writeAt); !cut)
+            return failed(cut);
+    if (const Status synced = m_file.sync(); !synced)
+        return failed(synced);
+    m_countWritten = true;
+    Status counted = writeCount(m_count + m_added);
+    if (counted)
+        counted = m_file.sync();
+    if (!counted)
+        return failed(counted);
+    m_file.close(); // everything is on the disk already
+    m_committed = true;
+    m_countWritten = false;
     return Status::ok();
+}
+
+void LibraryAppender::revertCommit()
+{
+    if (!m_committed)
+        return;
+    m_committed = false;
+    if (m_created) {
+        QFile::remove(m_path);
+    } else if (m_file.open(m_path, PosixFile::Mode::ReadWrite)) {
+        // The count first, so that it never promises a record the file no longer holds.
+        writeCount(m_count);
+        m_file.truncate(m_end);
+        m_file.sync();
+        m_file.close();
+    }
+    m_added = 0;
 }
 
 void LibraryAppender::rollback()
 {
-    if (!m_open)
+    if (!m_file.isOpen())
         return;
     if (m_created) {
         m_file.close();
         QFile::remove(m_path);
     } else {
-        m_file.resize(m_end);
+        // Shortening needs no free space; the old count goes back over bytes the file already has.
+        m_file.truncate(m_end);
+        if (m_countWritten)
+            writeCount(m_count);
         m_file.close();
     }
-    m_open = false;
     m_added = 0;
+    m_countWritten = false;
 }
 
 } // namespace montora

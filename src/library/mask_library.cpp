@@ -129,7 +129,10 @@ Result<MaskKey> MaskLibrary::addCustomMask(const QImage& picture) const
     MONTORA_TRY(masks.add(mask));
     MONTORA_TRY(thumbnails.add(LibraryFileEncoder::thumbnailRecord(argb)));
     MONTORA_TRY(masks.commit());
-    MONTORA_TRY(thumbnails.commit());
+    if (const Status committed = thumbnails.commit(); !committed) {
+        masks.revertCommit();
+        return Result<MaskKey>(committed);
+    }
     // The copy is only a cache of "mask.cfg": the next rebuild restores it if this fails.
     LibraryFile(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey).append({mask});
     return key;

@@ -3,12 +3,16 @@
 #include "base/atomic_file.h"
 #include "base/binary_reader.h"
 #include "base/binary_writer.h"
+#include "base/posix_file.h"
 #include "library/library_files.h"
 #include "library/mask_library.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace montora {
 
@@ -57,22 +61,48 @@ PhotoList::LoadResult PhotoList::load(const QString& folder)
     if (folder.isEmpty())
         return {LoadState::Unreadable, QStringLiteral("There is no data folder.")};
     const QString path = QDir(folder).filePath(LibraryFiles::kPhotoList);
-    if (!QFileInfo::exists(path))
+    const QString aside = path + kDamagedSuffix;
+    if (QFileInfo::exists(path))
+        return loadFile(path, aside);
+    if (!QFileInfo::exists(aside))
         return {LoadState::Missing, QStringLiteral("\"%1\" does not exist.").arg(path)};
+    // Set aside by an earlier load and not saved again since (a full disk, say):
+    // its complete entries are still the library.
+    LoadResult result = loadFile(aside, QString());
+    if (result.state == LoadState::Damaged)
+        result.message = QStringLiteral("\"%1\" is missing; the %2 complete entries of its damaged copy \"%3\" are "
+                                        "used until the list is saved again.")
+                             .arg(path)
+                             .arg(m_entries.size())
+                             .arg(aside);
+    return result;
+}
+
+PhotoList::LoadResult PhotoList::loadFile(const QString& path, const QString& aside)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {LoadState::Unreadable, QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
     BinaryReader reader(file);
     const Status read = readEntries(reader, m_entries);
+    file.close();
+    if (read && aside.isEmpty()) // a damaged copy that reads whole is still a copy
+        return {LoadState::Damaged, QString()};
     if (read)
         return {LoadState::Loaded, QString()};
-    file.close();
-    QString message = QStringLiteral("\"%1\" is damaged (%2); %3 complete entries were kept and the file was deleted.")
-                          .arg(path, read.message())
-                          .arg(m_entries.size());
-    if (!QFile::remove(path))
-        message = QStringLiteral("\"%1\" is damaged (%2) and could not be deleted.").arg(path, read.message());
-    return {LoadState::Damaged, message};
+    if (aside.isEmpty())
+        return {LoadState::Damaged, read.message()};
+    // Nothing is deleted by a read: the file moves aside (one copy, the newest)
+    // and the next save writes the complete entries back.
+    QString kept = QStringLiteral("the file was kept as \"%1\"").arg(aside);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
+        kept = QStringLiteral("the file could not be set aside (%1) and stays as it is")
+                   .arg(PosixFile::reason(errno));
+    return {LoadState::Damaged, QStringLiteral("\"%1\" is damaged (%2); its %3 complete entries are used, %4, and "
+                                               "the list is written again from them at the next save.")
+                                    .arg(path, read.message())
+                                    .arg(m_entries.size())
+                                    .arg(kept)};
 }
 
 QByteArray PhotoList::encode() const

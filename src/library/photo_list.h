@@ -22,12 +22,14 @@ struct PhotoListEntry {
 class PhotoList {
 public:
     static constexpr int kRecordSize = int(sizeof(PhotoListRecord));
+    // A damaged "srcmedia.cfg" is renamed to "srcmedia.cfg.damaged", replacing an older one.
+    static inline const QString kDamagedSuffix = QStringLiteral(".damaged");
 
     enum class LoadState {
         Loaded,     // every entry read
         Missing,    // no "srcmedia.cfg" yet: an empty library
         Unreadable, // it could not be opened; it is left as it is
-        Damaged,    // cut short or garbage: the complete entries were kept and the file deleted
+        Damaged,    // cut short or garbage: the complete entries are used and the file is set aside
     };
     struct LoadResult {
         LoadState state = LoadState::Loaded;
@@ -39,7 +41,9 @@ public:
     const std::vector<PhotoListEntry>& entries() const { return m_entries; }
 
     // Replaces the entries by those of `folder`'s "srcmedia.cfg". Each entry's
-    // position becomes its index and its state flag 0.
+    // position becomes its index and its state flag 0. A damaged list gives its
+    // complete entries and is renamed aside; while there is no "srcmedia.cfg", the
+    // copy set aside is read instead, so that its entries survive until a save.
     LoadResult load(const QString& folder);
 
     // Rebuilds the custom-mask copy first (so that "cusmask.cfg" follows
@@ -51,6 +55,10 @@ public:
     QByteArray encode() const;
 
 private:
+    // Reads `path`; a damaged file is renamed to `aside` unless that is empty
+    // (then `path` is itself the damaged copy).
+    LoadResult loadFile(const QString& path, const QString& aside);
+
     std::vector<PhotoListEntry> m_entries;
 };
 

@@ -52,7 +52,8 @@ PackImportResult ResourcePackImporter::import(const QString& packPath) const
     if (!QDir().mkpath(m_folder))
         return failed(result, QStringLiteral("Cannot create the folder \"%1\".").arg(m_folder));
     const QString name = QFileInfo(packPath).fileName();
-    auto check = ImportedPackList(m_folder + LibraryFiles::kImportedPacks).checkAndRecord(name);
+    const ImportedPackList imported(m_folder + LibraryFiles::kImportedPacks);
+    auto check = imported.checkAndRecord(name);
     if (!check)
         return failed(result, check.message());
     if (*check == ImportedPackList::Check::AlreadyInLibrary) {
@@ -60,7 +61,13 @@ PackImportResult ResourcePackImporter::import(const QString& packPath) const
         result.message = QStringLiteral("Already in the library.");
         return result;
     }
-    return appendRecords(packPath);
+    result = appendRecords(packPath);
+    if (result.outcome == PackImportResult::Outcome::Failed) {
+        // Nothing of the pack was kept, so a later try must not be taken for a duplicate.
+        if (const Status forgotten = imported.forget(name); !forgotten)
+            result.message += ' ' + forgotten.message();
+    }
+    return result;
 }
 
 PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) const
@@ -88,38 +95,32 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) co
         if (const Status begun = pictures->begin(); !begun)
             return failed(result, begun.message());
 
-    Status stoppedBy;
+    // All or nothing: a pack cut short or a full disk leaves every library file as it was.
     while (!pack.atEnd()) {
         auto record = pack.next(pictures ? ResourcePackReader::Picture::Keep : ResourcePackReader::Picture::Skip);
-        if (!record) {
-            stoppedBy = record.status(); // keep the whole records read so far
-            break;
-        }
+        if (!record)
+            return failed(result, QStringLiteral("%1 Nothing of its %2 records was added.")
+                                      .arg(record.message())
+                                      .arg(result.declared));
         if (kind == ResourceKind::Masks)
             record->picture.setKey(MaskKey::create());
         Status added = thumbnails.add(record->thumbnail);
         if (added && pictures)
             added = pictures->add(record->picture);
-        if (!added) {
-            thumbnails.rollback();
-            if (pictures)
-                pictures->rollback();
+        if (!added)
             return failed(result, added.message());
-        }
     }
-    Status committed = thumbnails.commit();
-    if (committed && pictures)
-        committed = pictures->commit();
-    if (!committed)
+    // The picture file first: its count is what the thumbnails' indices point into.
+    Status committed = pictures ? pictures->commit() : Status::ok();
+    if (committed)
+        committed = thumbnails.commit();
+    if (!committed) {
+        if (pictures)
+            pictures->revertCommit();
         return failed(result, committed.message());
+    }
     result.imported = pack.recordsRead();
-    const bool changed = result.imported > 0 || stoppedBy.isOk();
-    result.refresh = changed ? refreshFor(kind) : LibraryRefresh::None;
-    if (!stoppedBy)
-        return failed(result, QStringLiteral("%1 Only %2 of its %3 records were added.")
-                                  .arg(stoppedBy.message())
-                                  .arg(result.imported)
-                                  .arg(result.declared));
+    result.refresh = refreshFor(kind);
     result.outcome = PackImportResult::Outcome::Imported;
     return result;
 }

@@ -15,7 +15,7 @@ struct PackImportResult {
     enum class Outcome {
         Imported,         // every record was added
         AlreadyInLibrary, // a pack of that file name was imported before: nothing changed
-        Failed,           // see `message`; `imported` records may have been added before it stopped
+        Failed,           // see `message`; nothing was added and the name is not recorded
     };
     Outcome outcome = Outcome::Failed;
     std::optional<ResourceKind> kind;
@@ -26,10 +26,11 @@ struct PackImportResult {
 };
 
 // Imports resource packs into one folder (by default the data folder). The pack's
-// file name is recorded in "Res_Info" before the pack is read, so a pack that
-// fails half-way still counts as imported. Records are appended whole: a record's
-// thumbnail and picture reach their two files together or not at all, and every
-// file's count equals the records it holds, also when a pack ends early.
+// file name is recorded in "Res_Info" before the pack is read and taken out again
+// when the import fails, so a pack is imported once but can be tried again after
+// a failure (a full disk, a pack cut short). An import adds all of a pack's
+// records or none: every file's count equals the records it holds, and a retry
+// cannot duplicate records an earlier try left behind.
 class ResourcePackImporter {
 public:
     ResourcePackImporter();

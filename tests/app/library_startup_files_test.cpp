@@ -71,7 +71,7 @@ TEST_F(LibraryStartupFilesTest, PresentMaskLibraryIsLeftAloneEvenWithoutThumbnai
     EXPECT_FALSE(QFileInfo::exists(m_folder + "tbmask.cfg"));
 }
 
-TEST_F(LibraryStartupFilesTest, TruncatedPhotoListGivesItsCompleteEntriesAndIsGone)
+TEST_F(LibraryStartupFilesTest, TruncatedPhotoListGivesItsCompleteEntriesAndIsSetAside)
 {
     ASSERT_TRUE(DataFolder::prepare().isOk());
     ASSERT_TRUE(MaskPack::installBuiltIn(m_folder).isOk());
@@ -89,6 +89,7 @@ TEST_F(LibraryStartupFilesTest, TruncatedPhotoListGivesItsCompleteEntriesAndIsGo
     EXPECT_EQ(m_files.photoList().entries()[0].record.path(), "/photos/a.jpg");
     EXPECT_EQ(m_files.photoList().entries()[0].thumbnail, "JPEG-A");
     EXPECT_FALSE(QFileInfo::exists(m_folder + "srcmedia.cfg"));
+    EXPECT_TRUE(QFileInfo::exists(m_folder + "srcmedia.cfg.damaged"));
 
     // The save on the way out writes what was kept.
     ASSERT_TRUE(m_files.savePhotoList(m_folder).isOk());

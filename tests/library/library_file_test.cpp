@@ -4,6 +4,7 @@
 #include "library/library_appender.h"
 #include "library/library_file_encoder.h"
 #include "library_fixtures.h"
+#include "support/small_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -155,4 +156,36 @@ TEST_F(LibraryFileTest, FindByKeyVisitsRecordsInOrder)
     EXPECT_FALSE(library.findByKey(MaskKey::create()));
     writeAll(file, le32(0)); // a copy with count 0 finds nothing
     EXPECT_FALSE(library.findByKey(keys[0]));
+}
+
+// A full disk mid-record, with and without bytes a crashed append left behind:
+// the file goes back to its counted records, with no dead bytes after them.
+TEST_F(LibraryFileTest, AppendOnAFullDiskLeavesTheFileAsItWas)
+{
+    for (const qint64 deadBytes : {0, 5000}) {
+        SCOPED_TRACE(deadBytes);
+        SmallDisk disk;
+        MONTORA_NEED_SMALL_DISK(disk);
+        const QString file = disk.path("clipart.cfg");
+        ASSERT_TRUE(LibraryFile(file, LibraryLayout::Thumbnail).append({thumbnailRecord(3, 2, 1)}));
+        writeAll(file, readAll(file) + QByteArray(deadBytes, '\xEE'));
+        const QByteArray before = readAll(file);
+        disk.fill(8192);
+        const Status failed = LibraryFile(file, LibraryLayout::Thumbnail).append({thumbnailRecord(80, 80, 2)});
+        EXPECT_TRUE(failed.message().contains("No space left on device")) << failed.message().toStdString();
+        EXPECT_EQ(readAll(file), before.left(before.size() - deadBytes));
+    }
+}
+
+TEST_F(LibraryFileTest, AFileTakesRecordsZeroTo999AndRefusesThe1001st)
+{
+    const QString file = path("clipart.cfg");
+    const LibraryFile library(file, LibraryLayout::Thumbnail);
+    ASSERT_TRUE(library.append(std::vector<LibraryRecord>(999, thumbnailRecord(1, 1, 1))));
+    ASSERT_TRUE(library.append({thumbnailRecord(1, 1, 2)}));
+    const QByteArray full = readAll(file);
+    const Status refused = library.append({thumbnailRecord(1, 1, 3)});
+    EXPECT_TRUE(refused.message().contains("already holds 1000 records")) << refused.message().toStdString();
+    EXPECT_EQ(readAll(file), full);
+    EXPECT_EQ(library.record(999)->payload, QByteArray(4, char(2)));
 }

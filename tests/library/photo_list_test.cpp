@@ -98,19 +98,30 @@ TEST_F(PhotoListTest, EntryWithoutThumbnailKeepsTheOthersInStep)
     EXPECT_EQ(loaded.entries()[1].thumbnail, "JPEG-BB");
 }
 
-TEST_F(PhotoListTest, ListCutInItsThumbnailsKeepsCompleteEntriesAndIsDeleted)
+TEST_F(PhotoListTest, ListCutInItsThumbnailsKeepsCompleteEntriesAndIsSetAsideUntilTheNextSave)
 {
     ASSERT_TRUE(list.save(folder()));
     cutTo(file(), 4 + 3 * 1104 + (4 + 6) + (4 + 3));
+    const QByteArray damaged = readAll(file());
+    for (int read = 0; read < 2; ++read) {
+        SCOPED_TRACE(read);
+        PhotoList loaded;
+        const auto result = loaded.load(folder());
+        EXPECT_EQ(result.state, PhotoList::LoadState::Damaged);
+        ASSERT_EQ(loaded.entries().size(), 1u);
+        EXPECT_EQ(loaded.entries()[0].thumbnail, "JPEG-A");
+        EXPECT_FALSE(QFile::exists(file()));
+        EXPECT_EQ(readAll(file() + ".damaged"), damaged);
+        EXPECT_TRUE(result.message.contains("srcmedia.cfg.damaged")) << result.message.toStdString();
+    }
     PhotoList loaded;
-    const auto result = loaded.load(folder());
-    EXPECT_EQ(result.state, PhotoList::LoadState::Damaged);
+    loaded.load(folder());
+    ASSERT_TRUE(loaded.save(folder()));
+    EXPECT_EQ(loaded.load(folder()).state, PhotoList::LoadState::Loaded);
     EXPECT_EQ(loaded.entries().size(), 1u);
-    EXPECT_FALSE(QFile::exists(file()));
-    EXPECT_EQ(loaded.load(folder()).state, PhotoList::LoadState::Missing);
 }
 
-TEST_F(PhotoListTest, GarbageListsAreDeletedAndNothingElseIsTouched)
+TEST_F(PhotoListTest, GarbageListsAreSetAsideAndNothingElseIsTouched)
 {
     ASSERT_TRUE(MaskPack::installBuiltIn(folder()));
     const QByteArray masks = readAll(path("mask.cfg"));
@@ -129,6 +140,7 @@ TEST_F(PhotoListTest, GarbageListsAreDeletedAndNothingElseIsTouched)
         EXPECT_EQ(loaded.load(folder()).state, PhotoList::LoadState::Damaged);
         EXPECT_TRUE(loaded.entries().empty());
         EXPECT_FALSE(QFile::exists(file()));
+        EXPECT_EQ(readAll(file() + ".damaged"), bytes); // the newest damaged copy replaces an older one
     }
     EXPECT_EQ(readAll(path("mask.cfg")), masks);
 }

@@ -7,6 +7,7 @@
 #include "library/mask_pack.h"
 #include "library/resource_pack_builder.h"
 #include "library_fixtures.h"
+#include "support/small_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ TEST_F(ResourcePackTest, FrameAndDecorationPacksFillTheirTwoFiles)
     EXPECT_EQ(dir.entryList(QDir::Files).size(), 6); // Res_Info and the five files above
 }
 
-TEST_F(ResourcePackTest, SamePackNameIsImportedOnceEvenAfterAFailure)
+TEST_F(ResourcePackTest, SamePackNameIsImportedOnceButAFailedImportCanBeRetried)
 {
     const QString good = pack(ResourceKind::Brushes, 2, "set.irs");
     EXPECT_EQ(import(good).outcome, PackImportResult::Outcome::Imported);
@@ -139,27 +140,71 @@ TEST_F(ResourcePackTest, SamePackNameIsImportedOnceEvenAfterAFailure)
     const QString broken = path("packs/broken.irs");
     writeAll(broken, le32(9) + le32(1));
     EXPECT_EQ(import(broken).outcome, PackImportResult::Outcome::Failed);
-    EXPECT_EQ(import(broken).outcome, PackImportResult::Outcome::AlreadyInLibrary);
+    EXPECT_EQ(import(broken).outcome, PackImportResult::Outcome::Failed);
+    EXPECT_EQ(*ImportedPackList(data("Res_Info")).names(), QStringList({"set.irs"}));
+    ASSERT_TRUE(QFile::remove(broken));
+    ASSERT_TRUE(QFile::copy(pack(ResourceKind::Brushes, 1, "fixed.irs"), broken));
+    EXPECT_EQ(import(broken).outcome, PackImportResult::Outcome::Imported);
     EXPECT_EQ(*ImportedPackList(data("Res_Info")).names(), QStringList({"set.irs", "broken.irs"}));
 }
 
-TEST_F(ResourcePackTest, PackEndingEarlyKeepsEveryCountEqualToItsRecords)
+TEST_F(ResourcePackTest, PackEndingEarlyAddsNothingAndCanBeImportedWhole)
 {
     ASSERT_TRUE(MaskPack::installBuiltIn(data()));
     const QString file = pack(ResourceKind::Masks, 3, "cut.irs");
     const QByteArray whole = readAll(file);
+    const QByteArray masks = readAll(data("mask.cfg"));
+    const QByteArray thumbs = readAll(data("tbmask.cfg"));
     writeAll(file, whole.left(whole.size() - 30));
     const PackImportResult result = import(file);
     EXPECT_EQ(result.outcome, PackImportResult::Outcome::Failed);
-    EXPECT_EQ(result.imported, 2);
+    EXPECT_EQ(result.imported, 0);
     EXPECT_EQ(result.declared, 3);
-    EXPECT_EQ(result.refresh, LibraryRefresh::MaskPanel);
-    for (const auto& [name, layout] : {std::pair{QString("mask.cfg"), LibraryLayout::PictureWithKey},
-                                        std::pair{QString("tbmask.cfg"), LibraryLayout::Thumbnail}}) {
-        const LibraryListing listing = LibraryFile(data(name), layout).list();
-        EXPECT_TRUE(listing.damage) << listing.damage.message().toStdString();
-        EXPECT_EQ(listing.count, 30);
-    }
+    EXPECT_EQ(result.refresh, LibraryRefresh::None);
+    EXPECT_TRUE(result.message.contains("Nothing of its 3 records was added")) << result.message.toStdString();
+    EXPECT_EQ(readAll(data("mask.cfg")), masks);
+    EXPECT_EQ(readAll(data("tbmask.cfg")), thumbs);
+    EXPECT_FALSE(QFile::exists(data("Res_Info")));
+
+    writeAll(file, whole);
+    EXPECT_EQ(import(file).outcome, PackImportResult::Outcome::Imported);
+    EXPECT_EQ(count("mask.cfg", LibraryLayout::PictureWithKey), 31);
+    EXPECT_EQ(count("tbmask.cfg", LibraryLayout::Thumbnail), 31);
+}
+
+TEST_F(ResourcePackTest, ImportThatFailedOnAFullDiskSucceedsOnceSpaceIsFreed)
+{
+    SmallDisk disk;
+    MONTORA_NEED_SMALL_DISK(disk);
+    const ResourcePackImporter importer(disk.path());
+    ASSERT_EQ(importer.import(pack(ResourceKind::Cliparts, 1, "first.irs")).outcome,
+              PackImportResult::Outcome::Imported);
+    const QByteArray cliparts = readAll(disk.path("clipart.cfg"));
+    const QByteArray names = readAll(disk.path("Res_Info"));
+    const QString art = pack(ResourceKind::Cliparts, 3, "art.irs");
+    disk.fill();
+    const PackImportResult failed = importer.import(art);
+    EXPECT_EQ(failed.outcome, PackImportResult::Outcome::Failed);
+    EXPECT_TRUE(failed.message.contains("No space left on device")) << failed.message.toStdString();
+    EXPECT_EQ(readAll(disk.path("clipart.cfg")), cliparts);
+    EXPECT_EQ(readAll(disk.path("Res_Info")), names);
+    EXPECT_EQ(disk.leftovers(), QStringList());
+
+    disk.release();
+    EXPECT_EQ(importer.import(art).outcome, PackImportResult::Outcome::Imported);
+    EXPECT_EQ(LibraryFile(disk.path("clipart.cfg"), LibraryLayout::Thumbnail).count().valueOr(-1), 4);
+    EXPECT_EQ(importer.import(art).outcome, PackImportResult::Outcome::AlreadyInLibrary);
+}
+
+TEST_F(ResourcePackTest, PackThatWouldTakeAFilePast1000RecordsAddsNothing)
+{
+    ASSERT_TRUE(LibraryFile(data("clipart.cfg"), LibraryLayout::Thumbnail)
+                    .append(std::vector<LibraryRecord>(999, thumbnailRecord(1, 1, 1))));
+    const PackImportResult result = import(pack(ResourceKind::Cliparts, 2, "two.irs"));
+    EXPECT_EQ(result.outcome, PackImportResult::Outcome::Failed);
+    EXPECT_TRUE(result.message.contains("already holds 1000 records")) << result.message.toStdString();
+    EXPECT_EQ(count("clipart.cfg", LibraryLayout::Thumbnail), 999);
+    EXPECT_FALSE(QFile::exists(data("Res_Info")));
 }
 
 TEST_F(ResourcePackTest, BadPacksFailCleanlyWithoutTouchingTheLibraries)
