@@ -256,6 +256,29 @@ Result<int> CollageProject::addPixelPicture(const QImage& pixels)
     return itemCount() - 1;
 }
 
+Status CollageProject::attachPixelPicture(int itemIndex, const QImage& pixels)
+{
+    ClipartItem* clipart = itemIndex >= 0 && itemIndex < itemCount() ? item(itemIndex).asClipart() : nullptr;
+    if (!clipart || !clipart->isPixelPicture())
+        return Status::error(QStringLiteral("item %1 is no pixel picture.").arg(itemIndex + 1));
+    if (pixels.isNull())
+        return Status::error(QStringLiteral("the picture has no pixels."));
+    clipart->pictureId = m_pixelStore.append(pixels);
+    const QImage* stored = m_pixelStore.at(clipart->pictureId);
+    const QTransform base = QTransform::fromScale(clipart->baseScale, clipart->baseScale);
+    m_regions.replace(clipart->regionIndex, base.map(HitRegionList::fromAlpha(*stored)));
+    item(itemIndex).runtime().clear();
+    return Status::ok();
+}
+
+void CollageProject::forgetPixelPictures()
+{
+    for (CanvasItem& each : m_items) {
+        if (ClipartItem* clipart = each.asClipart(); clipart && clipart->isPixelPicture())
+            clipart->pictureId = -1;
+    }
+}
+
 Status CollageProject::addBrushStamp(const ViewPoint& at)
 {
     if (!m_brush.hasBrush())
@@ -506,6 +529,14 @@ void CollageProject::replaceDocument(CollageProject&& opened)
     m_backgroundColour = opened.m_backgroundColour;
     m_fillMode = opened.m_fillMode;
     m_items = std::move(opened.m_items);
+    // The opened pictures join this store, which outlives documents.
+    for (CanvasItem& each : m_items) {
+        ClipartItem* clipart = each.asClipart();
+        if (!clipart || !clipart->isPixelPicture())
+            continue;
+        const QImage* pixels = opened.m_pixelStore.at(clipart->pictureId);
+        clipart->pictureId = pixels ? m_pixelStore.share(*pixels) : -1;
+    }
     m_regions = std::move(opened.m_regions);
     m_history = std::move(opened.m_history);
     m_scroll = QPoint();

@@ -95,6 +95,12 @@ public:
     // A pixel picture (a month calendar): copied into the pixel store, placed at the
     // origin; no undo step. Returns the new item's index.
     Result<int> addPixelPicture(const QImage& pixels);
+    // Pixels read back from a project file for the pixel-picture item at the index:
+    // a new store entry, and a hit region from its alpha.
+    Status attachPixelPicture(int itemIndex, const QImage& pixels);
+    // Every pixel-picture item names no store entry (until pixels are attached), so
+    // an index from a file cannot show another picture of this session.
+    void forgetPixelPictures();
     // One stamp of the chosen brush centred on the point, unselected; no undo step.
     Status addBrushStamp(const ViewPoint& at);
     // A text item from the current text style: measured, selected, its top-left

@@ -10,6 +10,12 @@ int PixelStore::append(const QImage& pixels)
     return int(m_entries.size()) - 1;
 }
 
+int PixelStore::share(const QImage& argb32)
+{
+    m_entries.push_back(argb32);
+    return int(m_entries.size()) - 1;
+}
+
 const QImage* PixelStore::at(int index) const
 {
     if (index < 0 || index >= size())

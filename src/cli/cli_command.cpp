@@ -36,6 +36,18 @@ QString takeOption(QStringList& args, const QString& name, bool* missing)
 
 bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
 
+bool parsePoint(const QString& text, QPoint* point)
+{
+    const QStringList parts = text.split(',');
+    if (parts.size() != 2)
+        return false;
+    bool okX = false;
+    bool okY = false;
+    point->setX(parts[0].toInt(&okX));
+    point->setY(parts[1].toInt(&okY));
+    return okX && okY;
+}
+
 int usageError(CliContext& context, const QString& message, const QString& usage)
 {
     context.err << "montora: " << message << "\n" << usage << "\n";

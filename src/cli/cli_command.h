@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -42,6 +43,8 @@ bool wantsHelp(const QStringList& args);
 // when the option is present without a value.
 QString takeOption(QStringList& args, const QString& name, bool* missing = nullptr);
 bool takeFlag(QStringList& args, const QString& name);
+// "X,Y" in whole numbers.
+bool parsePoint(const QString& text, QPoint* point);
 int usageError(CliContext& context, const QString& message, const QString& usage);
 
 } // namespace montora::cli

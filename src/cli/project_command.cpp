@@ -61,18 +61,6 @@ bool parseSize(const QString& text, int* width, int* height)
     return okWidth && okHeight;
 }
 
-bool parsePoint(const QString& text, QPoint* point)
-{
-    const QStringList parts = text.split(',');
-    if (parts.size() != 2)
-        return false;
-    bool okX = false;
-    bool okY = false;
-    point->setX(parts[0].toInt(&okX));
-    point->setY(parts[1].toInt(&okY));
-    return okX && okY;
-}
-
 bool parseFloat(const QString& text, float* value)
 {
     bool ok = false;

@@ -3,6 +3,7 @@
 #include "base/binary_reader.h"
 #include "base/fixed_text.h"
 #include "canvas/collage_project.h"
+#include "project/pixel_picture_block.h"
 #include "project/project_file_writer.h"
 
 #include <QFile>
@@ -35,6 +36,14 @@ Status ProjectFileReader::open(CollageProject& project, const QString& path)
 }
 
 Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
+{
+    const Status items = readItems(project, in);
+    project.forgetPixelPictures();
+    MONTORA_TRY(items);
+    return PixelPictureBlock::read(project, in);
+}
+
+Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in)
 {
     project.clear();
 

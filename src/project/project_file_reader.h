@@ -20,6 +20,9 @@ public:
     // collage as it was. On success the modified flag is cleared.
     static Status open(CollageProject& project, const QString& path);
     static Status read(CollageProject& project, BinaryReader& in);
+    // Header and items only, as files without pixel pictures are read: whatever
+    // follows the items is left unread.
+    static Status readItems(CollageProject& project, BinaryReader& in);
 
 private:
     static Status readItem(CollageProject& project, BinaryReader& in, int entry);

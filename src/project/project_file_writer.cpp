@@ -4,6 +4,7 @@
 #include "base/binary_writer.h"
 #include "base/fixed_text.h"
 #include "canvas/collage_project.h"
+#include "project/pixel_picture_block.h"
 
 #include <algorithm>
 
@@ -60,6 +61,7 @@ Result<QByteArray> ProjectFileWriter::encode(const CollageProject& project)
         out.writeI32(std::int32_t(block->data.size()));
         out.writeBytes(block->data);
     }
+    MONTORA_TRY(PixelPictureBlock::write(project, out));
     MONTORA_TRY(out.status());
     return bytes;
 }
