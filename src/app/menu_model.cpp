@@ -80,8 +80,10 @@ QList<MenuItem> fileMenu(const QStringList& recent)
 
 QList<MenuItem> editMenu()
 {
-    return QList<MenuItem>{MenuItem::line()} + historyItems() + QList<MenuItem>{MenuItem::line(), settingItem(),
-                                                                                MenuItem::line()} +
+    return QList<MenuItem>{MenuItem::line()} + historyItems() +
+           QList<MenuItem>{MenuItem::line(), settingItem(),
+                           entry("Add Transparent Month Calender", CommandId::Calendar, "menu_calendar"),
+                           MenuItem::line()} +
            selectionItems();
 }
 

@@ -11,6 +11,8 @@
 #include "studio/library_panels_preview.h"
 #include "library/ui/decoration_column.h"
 #include "library/ui/library_panel.h"
+#include "tools/ui/month_calendar_dialog.h"
+#include "tools/ui/month_calendar_view.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -41,6 +43,7 @@ const QString kClickCells = QStringLiteral("click-cells");
 const QString kBatchConvert = QStringLiteral("batch-convert-dialog");
 // Not for people: presses Convert once the batch-convert dialog shows, for screenshots.
 const QString kStartConverting = QStringLiteral("start-converting");
+const QString kCalendar = QStringLiteral("calendar-dialog");
 
 int modeFromName(const QString& name)
 {
@@ -154,6 +157,30 @@ int runDialog(const QCommandLineParser& parser, bool setting)
     return 0;
 }
 
+// On OK prints the month and the count of opaque pixels of its picture.
+int runCalendarDialog(const QCommandLineParser& parser)
+{
+    QDate today = QDate::currentDate();
+    if (parser.isSet(QStringLiteral("month")))
+        today = QDate::fromString(parser.value(QStringLiteral("month")) + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
+    if (!today.isValid()) {
+        std::fputs("montora-studio: --month takes YYYY-MM\n", stderr);
+        return 2;
+    }
+    MonthCalendarDialog dialog(today);
+    if (dialog.exec() != QDialog::Accepted) {
+        std::fputs("cancelled\n", stdout);
+        return 1;
+    }
+    int opaque = 0;
+    for (int y = 0; y < dialog.picture().height(); ++y)
+        for (int x = 0; x < dialog.picture().width(); ++x)
+            opaque += qAlpha(dialog.picture().pixel(x, y)) == 255;
+    const QString line = QStringLiteral("%1 opaque=%2\n").arg(dialog.view()->control().title()).arg(opaque);
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
 int runCanvasOnly(QApplication& app, const QCommandLineParser& parser)
 {
     if (parser.positionalArguments().size() != 1) {
@@ -192,7 +219,7 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
         !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
         !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels) &&
-        !args.contains(QLatin1String("--") + kBatchConvert))
+        !args.contains(QLatin1String("--") + kBatchConvert) && !args.contains(QLatin1String("--") + kCalendar))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -213,6 +240,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
          QStringLiteral("folder")},
         {kBatchConvert, QStringLiteral("Show the \"Batch Convert\" dialog with the picture files given after it; "
                                        "--out DIR and --format NAME set its folder and format.")},
+        {kCalendar, QStringLiteral("Show the \"Add Transparent Month Calender\" dialog; --month YYYY-MM sets "
+                                   "the month it opens on.")},
+        {QStringLiteral("month"), QStringLiteral("First month of the calendar dialog."), QStringLiteral("YYYY-MM")},
         {QStringLiteral("out"), QStringLiteral("Output folder of the batch-convert dialog."), QStringLiteral("folder")},
         {QStringLiteral("format"), QStringLiteral("Output format of the batch-convert dialog."), QStringLiteral("name")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
@@ -248,6 +278,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
                                       parser.value(QStringLiteral("format")), parser.isSet(kStartConverting));
     if (parser.isSet(kCanvasOnly))
         return runCanvasOnly(app, parser);
+    if (parser.isSet(kCalendar))
+        return runCalendarDialog(parser);
     if (parser.isSet(kPhotoLibrary))
         return runPhotoLibrary(app, parser);
     if (parser.isSet(kLibraryPanels))

@@ -18,6 +18,8 @@ namespace montora {
 //   --batch-convert-dialog [PICTURES...]
 //                              "Batch Convert" with PICTURES listed; --out DIR and
 //                              --format NAME set its output folder and format
+//   --calendar-dialog          "Add Transparent Month Calender"; --month YYYY-MM sets
+//                              the month it opens on
 //   --photo-library FOLDER [PICTURES...]
 //                              the photo library panel over FOLDER's "srcmedia.cfg", with
 //                              Import and Remove buttons; PICTURES are imported at once,

@@ -36,10 +36,10 @@ TEST(MenuModel, FileAndHelpMenus)
 
 TEST(MenuModel, EditItemsFollowTheirToolbarButtons)
 {
-    EXPECT_EQ(shape(MenuKind::Edit), "-|Undo (Ctrl+Z)|Redo (Ctrl+Y)|-|Setting|-|Delete|Crop Photo|-|Move to Front|"
-                                     "Move to Back|Move to Front of all Layers|Move to Back of all Layers");
+    EXPECT_EQ(shape(MenuKind::Edit), "-|Undo (Ctrl+Z)|Redo (Ctrl+Y)|-|Setting|Add Transparent Month Calender|-|"
+                                     "Delete|Crop Photo|-|Move to Front|Move to Back|Move to Front of all Layers|Move to Back of all Layers");
     for (const MenuItem& item : MenuModel::items(MenuKind::Edit)) {
-        if (item.separator || item.command == CommandId::Setting)
+        if (item.separator || item.command == CommandId::Setting || item.command == CommandId::Calendar)
             continue;
         ASSERT_TRUE(item.enabledBy.has_value()) << item.caption.toStdString();
         // The menu item and the toolbar button it follows run the same command.
@@ -47,9 +47,9 @@ TEST(MenuModel, EditItemsFollowTheirToolbarButtons)
         EXPECT_NE(int(tool), int(item.command));
     }
     const QList<MenuItem> edit = MenuModel::items(MenuKind::Edit);
-    EXPECT_EQ(edit[10].command, CommandId::MoveBackward);
-    EXPECT_EQ(edit[10].enabledBy, ToolbarSlot::MoveBackward);
-    EXPECT_EQ(edit[12].enabledBy, ToolbarSlot::MoveToBack);
+    EXPECT_EQ(edit[11].command, CommandId::MoveBackward);
+    EXPECT_EQ(edit[11].enabledBy, ToolbarSlot::MoveBackward);
+    EXPECT_EQ(edit[13].enabledBy, ToolbarSlot::MoveToBack);
 }
 
 TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)

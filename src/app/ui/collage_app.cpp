@@ -6,6 +6,7 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/main_frame_output.h"
 #include "app/ui/main_frame_panels.h"
+#include "app/ui/month_calendar_command.h"
 #include "app/ui/project_session.h"
 #include "imaging/image_library.h"
 #include "platform/prompter.h"
@@ -74,6 +75,7 @@ bool CollageApp::start()
     // Save Collage and the wallpaper; made first so that it goes (and waits for a running
     // export) before the panels' resources the export draws from.
     new MainFrameOutput(*m_mainFrame, m_prompter);
+    new MonthCalendarCommand(*m_mainFrame, m_sharedPicture);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
     const auto openAsked = [panels](const QString& path) { panels->openProjectFileAsked(path); };
     new ExternalDrops(*m_mainFrame, m_prompter, startup.photoListFolder(), openAsked);
