@@ -10,6 +10,8 @@
 #include "studio/library_panels_preview.h"
 #include "library/ui/decoration_column.h"
 #include "library/ui/library_panel.h"
+#include "tools/ui/crop_aspect_panel.h"
+#include "tools/ui/crop_dialog.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -37,6 +39,9 @@ const QString kOpenPopup = QStringLiteral("open-colour-popup");
 // Not for people: clicks photo library cells (the first plainly, the rest with Ctrl)
 // once the import has ended, for screenshots.
 const QString kClickCells = QStringLiteral("click-cells");
+const QString kCropDialog = QStringLiteral("crop-dialog");
+// Not for people: the aspect row chosen once the crop dialog shows, for screenshots.
+const QString kCropAspect = QStringLiteral("crop-aspect");
 
 int modeFromName(const QString& name)
 {
@@ -150,6 +155,26 @@ int runDialog(const QCommandLineParser& parser, bool setting)
     return 0;
 }
 
+int runCropDialog(const QCommandLineParser& parser)
+{
+    ImageLibrary::initialise(qPrintable(QCoreApplication::applicationFilePath()));
+    CropDialog dialog;
+    const Status opened = dialog.openPicture(parser.value(kCropDialog));
+    if (!opened) {
+        std::fprintf(stderr, "montora-studio: %s\n", qPrintable(opened.message()));
+        return 1;
+    }
+    if (parser.isSet(kCropAspect))
+        dialog.aspectPanel()->choose(parser.value(kCropAspect).toInt());
+    if (dialog.exec() != QDialog::Accepted || !dialog.cropResult()) {
+        std::fputs("cancelled\n", stdout);
+        return 1;
+    }
+    const CropBox crop = *dialog.cropResult();
+    std::printf("left=%d top=%d right=%d bottom=%d\n", crop.left, crop.top, crop.right, crop.bottom);
+    return 0;
+}
+
 int runCanvasOnly(QApplication& app, const QCommandLineParser& parser)
 {
     if (parser.positionalArguments().size() != 1) {
@@ -187,7 +212,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     *handled = false;
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
         !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
-        !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels))
+        !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels) &&
+        !args.contains(QLatin1String("--") + kCropDialog))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -206,6 +232,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
          QStringLiteral("Show the frame, mask and clipart strips and the decoration column over the library files "
                         "of a data folder."),
          QStringLiteral("folder")},
+        {kCropDialog,
+         QStringLiteral("Show the \"Crop Photo\" dialog on a picture; prints the crop in the picture's pixels."),
+         QStringLiteral("picture")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
@@ -223,6 +252,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     QCommandLineOption clickCells(kClickCells, QString(), QStringLiteral("cells"));
     clickCells.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(clickCells);
+    QCommandLineOption cropAspect(kCropAspect, QString(), QStringLiteral("row"));
+    cropAspect.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(cropAspect);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
         return 2;
@@ -233,6 +265,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     }
     if (parser.isSet(kCanvasOnly))
         return runCanvasOnly(app, parser);
+    if (parser.isSet(kCropDialog))
+        return runCropDialog(parser);
     if (parser.isSet(kPhotoLibrary))
         return runPhotoLibrary(app, parser);
     if (parser.isSet(kLibraryPanels))
