@@ -13,6 +13,8 @@
 #include "library/ui/library_panel.h"
 #include "tools/ui/month_calendar_dialog.h"
 #include "tools/ui/month_calendar_view.h"
+#include "tools/ui/crop_aspect_panel.h"
+#include "tools/ui/crop_dialog.h"
 #include "tools/ui/new_collage_dialog.h"
 
 #include <QApplication>
@@ -44,6 +46,9 @@ const QString kBatchConvert = QStringLiteral("batch-convert-dialog");
 // Not for people: presses Convert once the batch-convert dialog shows, for screenshots.
 const QString kStartConverting = QStringLiteral("start-converting");
 const QString kCalendar = QStringLiteral("calendar-dialog");
+const QString kCropDialog = QStringLiteral("crop-dialog");
+// Not for people: the aspect row chosen once the crop dialog shows, for screenshots.
+const QString kCropAspect = QStringLiteral("crop-aspect");
 
 int modeFromName(const QString& name)
 {
@@ -181,6 +186,26 @@ int runCalendarDialog(const QCommandLineParser& parser)
     return 0;
 }
 
+int runCropDialog(const QCommandLineParser& parser)
+{
+    ImageLibrary::initialise(qPrintable(QCoreApplication::applicationFilePath()));
+    CropDialog dialog;
+    const Status opened = dialog.openPicture(parser.value(kCropDialog));
+    if (!opened) {
+        std::fprintf(stderr, "montora-studio: %s\n", qPrintable(opened.message()));
+        return 1;
+    }
+    if (parser.isSet(kCropAspect))
+        dialog.aspectPanel()->choose(parser.value(kCropAspect).toInt());
+    if (dialog.exec() != QDialog::Accepted || !dialog.cropResult()) {
+        std::fputs("cancelled\n", stdout);
+        return 1;
+    }
+    const CropBox crop = *dialog.cropResult();
+    std::printf("left=%d top=%d right=%d bottom=%d\n", crop.left, crop.top, crop.right, crop.bottom);
+    return 0;
+}
+
 int runCanvasOnly(QApplication& app, const QCommandLineParser& parser)
 {
     if (parser.positionalArguments().size() != 1) {
@@ -219,7 +244,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     if (!args.contains(QLatin1String("--") + kNewCollage) && !args.contains(QLatin1String("--") + kCollageSetting) &&
         !args.contains(QLatin1String("--") + kGallery) && !args.contains(QLatin1String("--") + kCanvasOnly) &&
         !args.contains(QLatin1String("--") + kPhotoLibrary) && !args.contains(QLatin1String("--") + kLibraryPanels) &&
-        !args.contains(QLatin1String("--") + kBatchConvert) && !args.contains(QLatin1String("--") + kCalendar))
+        !args.contains(QLatin1String("--") + kBatchConvert) && !args.contains(QLatin1String("--") + kCalendar) &&
+        !args.contains(QLatin1String("--") + kCropDialog))
         return 0;
     *handled = true;
     QCommandLineParser parser;
@@ -245,6 +271,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         {QStringLiteral("month"), QStringLiteral("First month of the calendar dialog."), QStringLiteral("YYYY-MM")},
         {QStringLiteral("out"), QStringLiteral("Output folder of the batch-convert dialog."), QStringLiteral("folder")},
         {QStringLiteral("format"), QStringLiteral("Output format of the batch-convert dialog."), QStringLiteral("name")},
+        {kCropDialog,
+         QStringLiteral("Show the \"Crop Photo\" dialog on a picture; prints the crop in the picture's pixels."),
+         QStringLiteral("picture")},
         {QStringLiteral("width"), QStringLiteral("Current collage width."), QStringLiteral("pixels")},
         {QStringLiteral("height"), QStringLiteral("Current collage height."), QStringLiteral("pixels")},
         {QStringLiteral("colour"), QStringLiteral("Current background colour."), QStringLiteral("RRGGBB")},
@@ -265,6 +294,9 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
     QCommandLineOption clickCells(kClickCells, QString(), QStringLiteral("cells"));
     clickCells.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(clickCells);
+    QCommandLineOption cropAspect(kCropAspect, QString(), QStringLiteral("row"));
+    cropAspect.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(cropAspect);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(parser.errorText()));
         return 2;
@@ -280,6 +312,8 @@ int runPreviewSwitch(QApplication& app, const QStringList& args, bool* handled)
         return runCanvasOnly(app, parser);
     if (parser.isSet(kCalendar))
         return runCalendarDialog(parser);
+    if (parser.isSet(kCropDialog))
+        return runCropDialog(parser);
     if (parser.isSet(kPhotoLibrary))
         return runPhotoLibrary(app, parser);
     if (parser.isSet(kLibraryPanels))

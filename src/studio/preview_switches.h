@@ -12,6 +12,7 @@ namespace montora {
 //   --collage-setting-dialog   the "Collage Setting" dialog; --width N, --height N,
 //                              --colour RRGGBB, --picture PATH and
 //                              --mode center|tile|stretch give the current settings
+//   --crop-dialog PICTURE      the "Crop Photo" dialog on a picture
 //   --controls-gallery         skin buttons in their states, scroll bars, a colour picker
 //   --canvas-only PROJECT.mcf  the canvas alone on a project: move, resize, rotate,
 //                              Delete, Ctrl+Z undo and Ctrl+Y redo

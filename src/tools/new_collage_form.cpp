@@ -2,31 +2,17 @@
 
 #include "base/fixed_text.h"
 #include "tools/canvas_settings.h"
+#include "tools/dialog_units.h"
 
 namespace montora {
 
 namespace {
 
-// The dialog is laid out in dialog units of its 8-point font: 4 units across a
-// 6-pixel average character, 8 units down a 13-pixel line.
-constexpr int kBaseUnitX = 6;
-constexpr int kBaseUnitY = 13;
 constexpr int kPathField = 260;
 
-int unitsToX(int units)
-{
-    return (units * kBaseUnitX * 2 + 4) / 8; // rounded, as the dialog manager does
-}
-
-int unitsToY(int units)
-{
-    return (units * kBaseUnitY * 2 + 8) / 16;
-}
-
-QRect fromEdges(int left, int top, int right, int bottom)
-{
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
-}
+int unitsToX(int units) { return DialogUnits::toX(units); }
+int unitsToY(int units) { return DialogUnits::toY(units); }
+constexpr auto fromEdges = &DialogUnits::fromEdges;
 
 } // namespace
 

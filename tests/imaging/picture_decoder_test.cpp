@@ -12,25 +12,6 @@
 using namespace montora;
 using namespace montora::test;
 
-namespace {
-
-// Inserts an EXIF block with only an orientation tag right after the JPEG's SOI.
-QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation)
-{
-    QByteArray tiff("II*\0", 4);
-    auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
-    auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
-    tiff += le32(8) + le16(1) + le16(0x0112) + le16(3) + le32(1) + le16(orientation) + le16(0) + le32(0);
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray segment("\xFF\xE1", 2);
-    QByteArray length(2, 0);
-    qToBigEndian<quint16>(quint16(payload.size() + 2), length.data());
-    segment += length + payload;
-    return jpeg.left(2) + segment + jpeg.mid(2);
-}
-
-} // namespace
-
 TEST(PictureDecoder, ExifOrientationTurnsSizeThumbnailAndPixelsAlike)
 {
     QTemporaryDir folder;

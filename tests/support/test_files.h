@@ -23,6 +23,9 @@ QImage seededImage(int width, int height, quint32 seed, bool withAlpha = false);
 // A picture with four flat quadrants (red, green, blue, white): survives lossy codecs.
 QImage quadrantImage(int width, int height);
 
+// The JPEG with an EXIF block holding only an orientation tag, right after its SOI.
+QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation);
+
 QByteArray readFileBytes(const QString& path);
 bool writeFileBytes(const QString& path, const QByteArray& bytes);
 

@@ -4,6 +4,7 @@
 #include "app/photo_import.h"
 #include "app/startup_library_files.h"
 #include "app/ui/about_dialog.h"
+#include "app/ui/crop_command.h"
 #include "app/ui/library_tab.h"
 #include "app/ui/menu_bar_button.h"
 #include "app/ui/shell_art.h"
@@ -92,6 +93,7 @@ void MainFrame::registerEditCommands()
     setHandler(CommandId::MoveBackward, [this] { m_canvas->sendBackward(); });
     setHandler(CommandId::MoveToFront, [this] { m_canvas->bringToFront(); });
     setHandler(CommandId::MoveToBack, [this] { m_canvas->sendToBack(); });
+    new CropCommand(*this);
     setHandler(CommandId::ZoomIn, [this] {
         if (m_zoom.zoomIn())
             applyZoom(m_zoom.index());

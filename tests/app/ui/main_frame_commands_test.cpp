@@ -111,7 +111,7 @@ TEST_F(MainFrameCommandsTest, LayerButtonsFollowTheSelectedItem)
     EXPECT_EQ(layerButtons(), "0000") << "the only item";
     EXPECT_TRUE(shown(ToolbarSlot::Undo));
     EXPECT_TRUE(shown(ToolbarSlot::Delete));
-    EXPECT_FALSE(shown(ToolbarSlot::Crop)) << "the crop dialog is not there yet";
+    EXPECT_TRUE(shown(ToolbarSlot::Crop)) << "a photo is selected";
 
     addPhotos(1);
     EXPECT_EQ(layerButtons(), "0101") << "the new item is selected on top";
@@ -302,7 +302,7 @@ TEST_F(MainFrameCommandsTest, CommandsNotBuiltYetAreDisabledUntilAHandlerComes)
 {
     for (CommandId id : allCommandIds())
         EXPECT_TRUE(frame->commands().contains(id)) << int(id);
-    for (CommandId id : {CommandId::NewProject, CommandId::ToolSaveCollage, CommandId::Crop, CommandId::Calendar,
+    for (CommandId id : {CommandId::NewProject, CommandId::ToolSaveCollage, CommandId::Calendar,
                          CommandId::BatchConverter, CommandId::ImportResourcePack, CommandId::AddDecorationToCanvas})
         EXPECT_FALSE(frame->commands().isEnabled(id)) << int(id);
     EXPECT_FALSE(frame->toolbarButton(ToolbarSlot::New)->isEnabled());
