@@ -1,5 +1,6 @@
 #include "canvas/canvas_interaction.h"
 
+#include "canvas/canvas_viewport.h"
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
 
@@ -33,7 +34,7 @@ QPoint centreOf(const CanvasItem& item, double zoom)
 QRect changedBounds(const CanvasItem& item, float zoom)
 {
     const QRect bounds = ItemGeometry::surfaceBounds(item, zoom);
-    const int margin = 8 + std::max(bounds.width(), bounds.height()) / 8;
+    const int margin = 2 * CanvasViewport::kMargin + std::max(bounds.width(), bounds.height()) / 8;
     return bounds.adjusted(-margin, -margin, margin, margin);
 }
 

@@ -63,6 +63,7 @@ public:
     float zoom() const { return m_zoom; }
     // Resets the scroll position.
     void setZoom(float zoom);
+    // The surface point at the window's top-left corner; negative while centred.
     QPoint scroll() const { return m_scroll; }
     void setScroll(QPoint scroll) { m_scroll = scroll; }
     ViewPoint viewPoint(QPoint windowPoint) const { return ViewPoint{windowPoint, m_zoom, m_scroll}; }

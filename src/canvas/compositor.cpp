@@ -234,6 +234,9 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     QRegion workspace = QRegion(area).subtracted(QRegion(collage));
     for (const QRect& rect : workspace)
         painter.fillRect(rect, QColor::fromRgba(kWorkspace));
+    // Last, so that no item above the selected one and no edge of the collage hides them.
+    if (options.drawHandles && !project.previewMode())
+        drawHandles(painter, project, zoom);
     painter.end();
     m_cache.endPass();
 }
@@ -360,15 +363,21 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
         drawPicture(painter, plan, box);
     }
     painter.setWorldTransform(QTransform());
+    updateHitRegion(project, item, zoom);
+}
 
-    if (item.isSelected() && options.drawHandles && !project.previewMode()) {
+void Compositor::drawHandles(QPainter& painter, CollageProject& project, float zoom)
+{
+    for (CanvasItem& item : project.items()) {
+        if (!item.isSelected() || !ItemGeometry::isDrawable(item, zoom))
+            continue;
         const QTransform selection = ItemGeometry::selectionTransform(item, zoom);
         project.setSelectionTransform(selection);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setTransform(selection);
         SelectionHandles::draw(painter, SelectionHandles::layout(ItemGeometry::handleRect(item, zoom)));
         painter.setWorldTransform(QTransform());
     }
-    updateHitRegion(project, item, zoom);
 }
 
 void Compositor::updateHitRegion(const CollageProject& project, CanvasItem& item, float zoom)

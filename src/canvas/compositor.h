@@ -76,6 +76,7 @@ private:
     void drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan, float zoom,
                   const Options& options);
     void drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target);
+    void drawHandles(QPainter& painter, CollageProject& project, float zoom);
     static void drawMissingPhoto(QPainter& painter, const QRectF& box, const QString& path);
     void updateHitRegion(const CollageProject& project, CanvasItem& item, float zoom);
 

@@ -33,3 +33,20 @@ TEST(ZoomList, ZoomStopsAtBothEnds)
     EXPECT_TRUE(zoom.select(5));
     EXPECT_EQ(zoom.caption(), "150%");
 }
+
+TEST(ZoomList, FitIsTheLastEntryAndZoomingLeavesItForTheNextQuarter)
+{
+    ZoomList zoom;
+    zoom.selectFit(0.6f);
+    EXPECT_EQ(zoom.caption(), "Fit");
+    EXPECT_EQ(zoom.index(), ZoomList::kFitIndex);
+    EXPECT_FLOAT_EQ(zoom.factor(), 0.6f);
+    EXPECT_TRUE(zoom.zoomIn());
+    EXPECT_EQ(zoom.caption(), "75%");
+    zoom.selectFit(0.6f);
+    EXPECT_TRUE(zoom.zoomOut());
+    EXPECT_EQ(zoom.caption(), "50%");
+    zoom.selectFit(0.1f);
+    EXPECT_FALSE(zoom.zoomOut()) << "nothing is smaller than 25%";
+    EXPECT_TRUE(zoom.select(0)) << "the quarter the fit fell on can still be chosen";
+}

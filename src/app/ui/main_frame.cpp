@@ -233,6 +233,8 @@ void MainFrame::createCanvas()
     connect(m_canvas, &CollageCanvas::canvasChanged, this, &MainFrame::updateToolbar);
     connect(m_canvas, &CollageCanvas::canvasContextMenu, this, [this] { showCanvasContextMenu(QCursor::pos()); });
     connect(m_canvas, &CollageCanvas::canvasLeavePreview, this, &MainFrame::leavePreview);
+    connect(m_canvas, &CollageCanvas::wheelZoomRequested, this, &MainFrame::zoomByWheel);
+    connect(m_canvas, &CollageCanvas::fitRequested, this, [this] { applyZoom(ZoomList::kFitIndex); });
 }
 
 void MainFrame::createToolbar()
@@ -244,7 +246,7 @@ void MainFrame::createToolbar()
         m_toolbar[size_t(entry.slot)] = button;
     }
     m_zoomBox = new QComboBox(this);
-    m_zoomBox->addItems(ZoomList::captions());
+    m_zoomBox->addItems(ZoomList::boxCaptions());
     m_zoomBox->setCurrentIndex(m_zoom.index());
     m_zoomBox->setFocusPolicy(Qt::NoFocus);
     // "100%" has to fit the box's 55 pixels beside the arrow.
@@ -368,6 +370,8 @@ void MainFrame::applyLayout()
     placeRightColumn(layout);
     // In preview the canvas covers the client area.
     m_canvas->setGeometry(m_previewing ? rect() : layout.canvas);
+    if (m_zoom.fitting() && !m_previewing)
+        applyZoom(ZoomList::kFitIndex);
     update();
 }
 

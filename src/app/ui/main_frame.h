@@ -167,6 +167,7 @@ private:
     void openMenuBarMenu(int index);
     void showPanel(LibraryPanelSlot slot);
     void applyZoom(int index);
+    void zoomByWheel(int steps, QPoint canvasPoint);
     void toggleMaximised();
     void enterPreview();
     void leavePreview();

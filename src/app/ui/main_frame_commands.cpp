@@ -10,6 +10,7 @@
 #include "app/ui/shell_art.h"
 #include "app/ui/shell_menu.h"
 #include "app/ui/toolbar_button.h"
+#include "canvas/canvas_viewport.h"
 #include "canvas/ui/collage_canvas.h"
 #include "controls/skin_button.h"
 #include "platform/prompter.h"
@@ -188,9 +189,25 @@ void MainFrame::showPanel(LibraryPanelSlot slot)
 
 void MainFrame::applyZoom(int index)
 {
-    m_zoom.select(index);
+    if (index == ZoomList::kFitIndex)
+        m_zoom.selectFit(CanvasViewport::fitZoom(m_canvas->project().size(), m_canvas->size()));
+    else
+        m_zoom.select(index);
     m_zoomBox->setCurrentIndex(m_zoom.index());
     m_canvas->setZoom(m_zoom.factor());
+}
+
+void MainFrame::zoomByWheel(int steps, QPoint canvasPoint)
+{
+    bool moved = false;
+    for (; steps > 0; --steps)
+        moved = m_zoom.zoomIn() || moved;
+    for (; steps < 0; ++steps)
+        moved = m_zoom.zoomOut() || moved;
+    if (!moved)
+        return;
+    m_zoomBox->setCurrentIndex(m_zoom.index());
+    m_canvas->zoomAbout(m_zoom.factor(), canvasPoint);
 }
 
 void MainFrame::toggleMaximised()

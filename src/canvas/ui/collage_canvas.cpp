@@ -1,5 +1,6 @@
 #include "canvas/ui/collage_canvas.h"
 
+#include "canvas/canvas_viewport.h"
 #include "controls/skin_scroll_bar.h"
 #include "project/project_file_reader.h"
 
@@ -8,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +23,7 @@ namespace {
 
 constexpr int kLineStep = 1;
 constexpr int kPageStep = 100;
+constexpr int kWheelNotchPixels = 60;
 
 QCursor artCursor(const QString& resource, QPoint hotSpot)
 {
@@ -35,11 +38,6 @@ QCursor artCursor(const QString& resource, QPoint hotSpot)
     QSvgRenderer(resource).render(&painter);
     painter.end();
     return QCursor(QPixmap::fromImage(picture), hotSpot.x(), hotSpot.y());
-}
-
-int scrollRange(int side, float zoom, int client)
-{
-    return std::max(0, int(std::trunc(side * zoom - client + ScrollBarModel::kThickness)));
 }
 
 } // namespace
@@ -74,7 +72,6 @@ Status CollageCanvas::openProject(const QString& path)
 void CollageCanvas::contentsReplaced()
 {
     m_compositor.dropCaches();
-    m_project.setScroll(QPoint());
     m_verticalBar->setPosition(0);
     m_horizontalBar->setPosition(0);
     recompose();
@@ -89,40 +86,48 @@ void CollageCanvas::setZoom(float zoom)
     recompose();
 }
 
+void CollageCanvas::zoomAbout(float zoom, QPoint windowPoint)
+{
+    const QPointF collagePoint = QPointF(windowPoint + m_project.scroll()) / double(m_project.zoom());
+    m_project.setZoom(zoom);
+    updateScrollRanges();
+    const QPoint wanted = (collagePoint * double(m_project.zoom())).toPoint() - windowPoint;
+    const int margin = viewMargin();
+    m_horizontalBar->setPosition(CanvasViewport::positionFor(wanted.x(), m_horizontalBar->range(), margin));
+    m_verticalBar->setPosition(CanvasViewport::positionFor(wanted.y(), m_verticalBar->range(), margin));
+    recompose();
+}
+
 void CollageCanvas::setPreviewMode(bool preview)
 {
     m_project.setPreviewMode(preview);
     recompose();
 }
 
+// A scrolled view starts at the collage's edge; the fitting zoom leaves the margin.
+int CollageCanvas::viewMargin() const { return 0; }
+
 void CollageCanvas::updateScrollRanges()
 {
-    const float zoom = m_project.zoom();
-    const int vertical = scrollRange(m_project.height(), zoom, height());
-    const int horizontal = scrollRange(m_project.width(), zoom, width());
+    const QRect collage = Compositor::collageRect(m_project.size(), m_project.zoom());
+    const bool preview = m_project.previewMode();
+    const int margin = viewMargin();
+    const int thickness = preview ? 0 : kBarThickness;
     // isHidden(), not isVisible(): the bars count before the canvas itself is shown.
     const bool verticalWas = !m_verticalBar->isHidden();
     const bool horizontalWas = !m_horizontalBar->isHidden();
-    QPoint scroll = m_project.scroll();
-    auto update = [this](SkinScrollBar* bar, int range, int& position) {
-        if (range < 1) {
-            position = 0;
-            bar->setRange(0);
-            bar->hide();
-            return;
-        }
+    auto update = [preview](SkinScrollBar* bar, int range) {
         bar->setRange(range);
-        if (!m_project.previewMode())
-            bar->show();
-        position = bar->position();
+        bar->setVisible(range > 0 && !preview);
     };
-    update(m_verticalBar, vertical, scroll.ry());
-    update(m_horizontalBar, horizontal, scroll.rx());
-    if (m_project.previewMode()) {
-        m_verticalBar->hide();
-        m_horizontalBar->hide();
-    }
-    m_project.setScroll(scroll);
+    update(m_verticalBar, CanvasViewport::range(collage.height(), height(), margin, thickness));
+    update(m_horizontalBar, CanvasViewport::range(collage.width(), width(), margin, thickness));
+    const int across = width() - (m_verticalBar->isHidden() ? 0 : thickness);
+    const int down = height() - (m_horizontalBar->isHidden() ? 0 : thickness);
+    m_project.setScroll(QPoint(CanvasViewport::origin(collage.width(), across, m_horizontalBar->position(),
+                                                      m_horizontalBar->range(), margin),
+                               CanvasViewport::origin(collage.height(), down, m_verticalBar->position(),
+                                                      m_verticalBar->range(), margin)));
     if (verticalWas == m_verticalBar->isHidden() || horizontalWas == m_horizontalBar->isHidden())
         layoutScrollBars();
 }
@@ -136,13 +141,6 @@ void CollageCanvas::layoutScrollBars()
     const int besideBar = m_verticalBar->isHidden() ? 0 : thickness;
     m_verticalBar->setGeometry(QRect(QPoint(right - 16, -1), QPoint(right, bottom - belowBar)));
     m_horizontalBar->setGeometry(QRect(QPoint(-1, bottom - 16), QPoint(right - besideBar, bottom)));
-    // A shrunk view cannot stay scrolled beyond its new range.
-    QPoint scroll = m_project.scroll();
-    scroll.setY(std::clamp(scroll.y(), 0, std::max(0, m_verticalBar->range() - 1)));
-    scroll.setX(std::clamp(scroll.x(), 0, std::max(0, m_horizontalBar->range() - 1)));
-    m_verticalBar->setPosition(scroll.y());
-    m_horizontalBar->setPosition(scroll.x());
-    m_project.setScroll(scroll);
 }
 
 void CollageCanvas::recompose(const QRect& changedArea)
@@ -182,15 +180,15 @@ void CollageCanvas::recompose()
 
 void CollageCanvas::scrollVertically(ScrollAction action, int position)
 {
-    scroll(m_verticalBar, action, position, true);
+    scroll(m_verticalBar, action, position);
 }
 
 void CollageCanvas::scrollHorizontally(ScrollAction action, int position)
 {
-    scroll(m_horizontalBar, action, position, false);
+    scroll(m_horizontalBar, action, position);
 }
 
-void CollageCanvas::scroll(SkinScrollBar* bar, ScrollAction action, int position, bool vertical)
+void CollageCanvas::scroll(SkinScrollBar* bar, ScrollAction action, int position)
 {
     const int range = bar->range();
     int now = bar->position();
@@ -204,12 +202,39 @@ void CollageCanvas::scroll(SkinScrollBar* bar, ScrollAction action, int position
     case ScrollAction::Top: now = 0; break;
     case ScrollAction::Bottom: now = range; break;
     }
-    now = std::clamp(now, 0, std::max(0, range));
-    bar->setPosition(now);
-    QPoint scrolled = m_project.scroll();
-    (vertical ? scrolled.ry() : scrolled.rx()) = now;
-    m_project.setScroll(scrolled);
+    scrollTo(bar, now);
+}
+
+void CollageCanvas::scrollTo(SkinScrollBar* bar, int position)
+{
+    bar->setPosition(std::clamp(position, 0, std::max(0, bar->range())));
     recompose();
+}
+
+void CollageCanvas::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Notches add up, so a touchpad's small steps zoom once per notch's worth.
+        m_zoomDelta += event->angleDelta().y();
+        const int steps = m_zoomDelta / 120;
+        m_zoomDelta -= steps * 120;
+        if (steps != 0)
+            emit wheelZoomRequested(steps, event->position().toPoint());
+        return;
+    }
+    // A touchpad reports pixels; a wheel reports notches of 120.
+    QPoint delta = event->pixelDelta();
+    if (delta.isNull())
+        delta = event->angleDelta() * kWheelNotchPixels / 120;
+    if (event->modifiers() & Qt::ShiftModifier)
+        delta = QPoint(delta.x() != 0 ? delta.x() : delta.y(), 0);
+    if (event->inverted())
+        delta = -delta;
+    if (delta.y() != 0 && m_verticalBar->range() > 0)
+        scrollTo(m_verticalBar, m_verticalBar->position() - delta.y());
+    if (delta.x() != 0 && m_horizontalBar->range() > 0)
+        scrollTo(m_horizontalBar, m_horizontalBar->position() - delta.x());
 }
 
 void CollageCanvas::paintEvent(QPaintEvent* event)
@@ -271,7 +296,14 @@ bool CollageCanvas::event(QEvent* event)
 {
     // Ahead of shortcuts and focus moves, as the key filter of the window does.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        if (key == Qt::Key_0 && keyEvent->modifiers() == Qt::ControlModifier) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                emit fitRequested();
+            return true;
+        }
         if (key == Qt::Key_Delete || key == Qt::Key_Escape) {
             event->accept();
             if (event->type() == QEvent::KeyPress)

@@ -14,7 +14,7 @@ namespace montora {
 class SkinScrollBar;
 
 // The canvas window: shows the collage at the project's zoom and scroll from a
-// picture of only the visible part, and turns mouse, keys and the two skinned
+// picture of only the visible part, centred while it fits, and turns mouse, keys and the two skinned
 // scroll bars into edits through CanvasInteraction.
 class CollageCanvas : public QWidget {
     Q_OBJECT
@@ -40,6 +40,8 @@ public:
     // Reads a project file into the canvas; the history starts empty.
     Status openProject(const QString& path);
     void setZoom(float zoom);
+    // Zooms keeping the collage point under the window point where it is.
+    void zoomAbout(float zoom, QPoint windowPoint);
     void setPreviewMode(bool preview);
     // Scroll requests in the bars' action codes.
     void scrollVertically(ScrollAction action, int position = 0);
@@ -61,6 +63,11 @@ signals:
     // Items, selection or history changed.
     void canvasChanged();
     void canvasContextMenu();
+    // Ctrl+wheel: positive steps zoom in; the window that keeps the zoom list answers
+    // with zoomAbout().
+    void wheelZoomRequested(int steps, QPoint windowPoint);
+    // Ctrl+0: show the whole collage.
+    void fitRequested();
     // A click or Escape in preview mode.
     void canvasLeavePreview();
     // A text item was clicked; its text goes to the text panel.
@@ -75,13 +82,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void apply(const CanvasResponse& response);
     Compositor::Options composeOptions(const QRect& area) const;
     void updateScrollRanges();
     void layoutScrollBars();
-    void scroll(SkinScrollBar* bar, ScrollAction action, int position, bool vertical);
+    void scroll(SkinScrollBar* bar, ScrollAction action, int position);
+    void scrollTo(SkinScrollBar* bar, int position);
+    int viewMargin() const;
     void showCursor(CanvasCursor cursor);
     bool afterLayerCommand(bool acted);
 
@@ -91,6 +101,7 @@ private:
     QImage m_surface;
     SkinScrollBar* m_verticalBar = nullptr;
     SkinScrollBar* m_horizontalBar = nullptr;
+    int m_zoomDelta = 0;
 };
 
 } // namespace montora

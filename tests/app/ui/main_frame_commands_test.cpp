@@ -8,6 +8,7 @@
 #include "app/ui/toolbar_button.h"
 #include "canvas/ui/collage_canvas.h"
 #include "controls/skin_button.h"
+#include "controls/skin_scroll_bar.h"
 #include "support/memory_library_files.h"
 #include "support/scripted_prompter.h"
 #include "tools/ui/photo_library_panel.h"
@@ -150,6 +151,22 @@ TEST_F(MainFrameCommandsTest, ZoomStopsAtTwoHundredAndTwentyFivePercent)
     frame->zoomBox()->setCurrentIndex(5);
     emit frame->zoomBox()->activated(5);
     EXPECT_FLOAT_EQ(project().zoom(), 1.5f);
+
+    // "Fit" shows a wide and a tall collage whole and centred, with no scroll bar.
+    CollageCanvas* canvas = frame->canvas();
+    ASSERT_NE(canvas, nullptr);
+    for (const QSize collage : {QSize(3200, 400), QSize(400, 3200)}) {
+        ASSERT_TRUE(project().setSize(collage.width(), collage.height()));
+        emit canvas->fitRequested(); // what Ctrl+0 on the canvas sends
+        EXPECT_EQ(frame->zoomBox()->currentText(), "Fit");
+        const QRect shown = Compositor::collageRect(collage, project().zoom()).translated(-project().scroll());
+        EXPECT_TRUE(canvas->rect().contains(shown)) << shown.width() << "x" << shown.height();
+        EXPECT_LE(std::abs(shown.center().x() - canvas->rect().center().x()), 1);
+        EXPECT_LE(std::abs(shown.center().y() - canvas->rect().center().y()), 1);
+        EXPECT_TRUE(shown.width() >= canvas->width() - 40 || shown.height() >= canvas->height() - 40);
+        EXPECT_TRUE(canvas->verticalBar()->isHidden() && canvas->horizontalBar()->isHidden());
+    }
+    emit frame->zoomBox()->activated(5);
     click(zoomIn);
     EXPECT_EQ(frame->zoomBox()->currentText(), "175%");
 }

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -174,8 +175,62 @@ TEST_F(CollageCanvasTest, ScrollBarsFollowTheZoomedCollage)
     canvas.setZoom(0.25f);
     EXPECT_FALSE(canvas.verticalBar()->isVisible());
     EXPECT_FALSE(canvas.horizontalBar()->isVisible());
-    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 0));
+    // 256 x 192 is centred in the 400 x 300 window.
+    EXPECT_EQ(canvas.project().scroll(), QPoint(-72, -54));
     EXPECT_EQ(canvas.surface().pixel(300, 250), Compositor::kWorkspace);
+}
+
+void wheel(QWidget* widget, QPoint at, QPoint angle, Qt::KeyboardModifiers modifiers, QPoint pixels = QPoint())
+{
+    QWheelEvent event(QPointF(at), QPointF(widget->mapToGlobal(at)), pixels, angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(CollageCanvasTest, WheelScrollsAndCtrlWheelZoomsAboutThePointer)
+{
+    wheel(&canvas, QPoint(100, 100), QPoint(0, -120), Qt::NoModifier);
+    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 60));
+    wheel(&canvas, QPoint(100, 100), QPoint(0, -120), Qt::ShiftModifier);
+    EXPECT_EQ(canvas.project().scroll(), QPoint(60, 60));
+    wheel(&canvas, QPoint(100, 100), QPoint(0, 0), Qt::NoModifier, QPoint(-7, 5)); // a touchpad
+    EXPECT_EQ(canvas.project().scroll(), QPoint(67, 55));
+
+    QSignalSpy fit(&canvas, &CollageCanvas::fitRequested);
+    QTest::keyClick(&canvas, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(fit.count(), 1);
+
+    QObject::connect(&canvas, &CollageCanvas::wheelZoomRequested, &canvas,
+                     [this](int steps, QPoint at) { canvas.zoomAbout(steps > 0 ? 1.5f : 0.25f, at); });
+    const QPoint pointer(150, 120);
+    const QPointF under = QPointF(pointer + canvas.project().scroll()) / canvas.project().zoom();
+    wheel(&canvas, pointer, QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(canvas.project().zoom(), 1.5f);
+    const QPointF after = QPointF(pointer + canvas.project().scroll()) / canvas.project().zoom();
+    EXPECT_NEAR(after.x(), under.x(), 1.0);
+    EXPECT_NEAR(after.y(), under.y(), 1.0);
+    EXPECT_EQ(canvas.horizontalBar()->position(), canvas.project().scroll().x());
+
+    // Zoomed out the collage is centred, and a click still picks what is drawn under it.
+    wheel(&canvas, pointer, QPoint(0, -120), Qt::ControlModifier);
+    const int item = addClipart(QSize(100, 100), QPoint(400, 300));
+    EXPECT_EQ(canvas.project().scroll(), QPoint(-72, -54));
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(72 + 110, 54 + 85));
+    EXPECT_TRUE(canvas.project().item(item).isSelected());
+}
+
+TEST_F(CollageCanvasTest, HandlesShowAboveHigherItemsAndBeyondTheCollageEdge)
+{
+    canvas.setZoom(0.25f); // centred, with workspace round the collage
+    const int below = addClipart(QSize(400, 400), QPoint(0, 0));
+    addClipart(QSize(800, 800), QPoint(0, 0));
+    canvas.project().item(below).setSelected(true);
+    canvas.recompose();
+    const QPoint corner = -canvas.project().scroll(); // the collage's top-left in the window
+    // The resize square at the item's bottom-right lies over the item above it.
+    EXPECT_EQ(canvas.surface().pixel(corner + QPoint(100 + 4, 100 + 4)), SelectionHandles::kResizeFill);
+    // The top-left square lies outside the collage, on the workspace.
+    EXPECT_EQ(canvas.surface().pixel(corner + QPoint(-4, -4)), SelectionHandles::kResizeFill);
 }
 
 TEST_F(CollageCanvasTest, ContextMenuIsHandedOn)
