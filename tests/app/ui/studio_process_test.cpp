@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +22,11 @@ public:
         const QString server = QStandardPaths::findExecutable("Xvfb");
         if (server.isEmpty() || QStandardPaths::findExecutable("xwininfo").isEmpty())
             return false;
+        // Two servers starting at the same moment can both take display :0 (one reads the
+        // other's lock file before its process id is in it), so starts go one at a time
+        // until the server has said which display it listens on.
+        QLockFile starting(QDir::temp().filePath(QStringLiteral("montora-test-xvfb-start.lock")));
+        starting.lock();
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_server.start(server, {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
         QDeadlineTimer deadline(15000);
