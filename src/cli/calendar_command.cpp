@@ -1,12 +1,8 @@
 // `montora calendar` and `montora add-calendar`: month calendar pictures.
 #include "cli/cli_command.h"
 
-#include "canvas/carried_mask_resources.h"
 #include "canvas/collage_project.h"
-#include "canvas/library_resources.h"
 #include "imaging/picture_saver.h"
-#include "project/project_file_reader.h"
-#include "project/project_file_writer.h"
 #include "tools/month_calendar_control.h"
 
 #include <QDate>
@@ -27,12 +23,6 @@ const char* kAddCalendarUsage =
 QDate parseMonth(const QString& text)
 {
     return QDate::fromString(text + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
-}
-
-int fail(CliContext& context, const QString& what, const QString& message)
-{
-    context.err << "montora: " << what << ": " << message << "\n";
-    return kFailure;
 }
 
 int writeCalendar(CliContext& context)
@@ -71,21 +61,15 @@ int addCalendar(CliContext& context)
         return usageError(context, "the month is written YYYY-MM", kAddCalendarUsage);
 
     const QString projectPath = context.args[0];
-    LibraryResources library;
-    CarriedMaskResources resources(library);
-    CollageProject project;
-    project.setResources(&resources);
-    const Status opened = ProjectFileReader::open(project, projectPath);
-    if (!opened)
-        return fail(context, projectPath, opened.message());
-    auto added = project.addPixelPicture(MonthCalendarControl::monthPicture(month.year(), month.month()));
-    if (!added)
-        return fail(context, projectPath, added.status().message());
-    ClipartItem& calendar = *project.item(*added).asClipart();
-    calendar.left = point.x();
-    calendar.top = point.y();
-    const Status saved = ProjectFileWriter::save(project, projectPath);
-    return saved ? kSuccess : fail(context, projectPath, saved.message());
+    return editProject(context, projectPath, [&](CollageProject& project) {
+        auto added = project.addPixelPicture(MonthCalendarControl::monthPicture(month.year(), month.month()));
+        if (!added)
+            return fail(context, projectPath, added.status().message());
+        ClipartItem& calendar = *project.item(*added).asClipart();
+        calendar.left = point.x();
+        calendar.top = point.y();
+        return int(kSuccess);
+    });
 }
 
 const CliCommandRegistration kCalendar({"calendar", "write a month calendar picture (PNG)", writeCalendar});

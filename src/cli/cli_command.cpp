@@ -1,5 +1,11 @@
 #include "cli/cli_command.h"
 
+#include "canvas/carried_mask_resources.h"
+#include "canvas/collage_project.h"
+#include "canvas/library_resources.h"
+#include "project/project_file_reader.h"
+#include "project/project_file_writer.h"
+
 namespace montora::cli {
 
 std::vector<CliCommand>& CliCommandRegistry::commands()
@@ -53,6 +59,27 @@ int usageError(CliContext& context, const QString& message, const QString& usage
     context.err << "montora: " << message << "\n" << usage << "\n";
     context.err.flush();
     return kUsage;
+}
+
+int fail(CliContext& context, const QString& what, const QString& message)
+{
+    context.err << "montora: " << what << ": " << message << "\n";
+    return kFailure;
+}
+
+int editProject(CliContext& context, const QString& projectPath, const std::function<int(CollageProject&)>& edit)
+{
+    LibraryResources library;
+    CarriedMaskResources resources(library);
+    CollageProject project;
+    project.setResources(&resources);
+    const Status opened = ProjectFileReader::open(project, projectPath);
+    if (!opened)
+        return fail(context, projectPath, opened.message());
+    if (const int edited = edit(project); edited != kSuccess)
+        return edited;
+    const Status saved = ProjectFileWriter::save(project, projectPath);
+    return saved ? kSuccess : fail(context, projectPath, saved.message());
 }
 
 } // namespace montora::cli

@@ -8,6 +8,10 @@
 #include <functional>
 #include <vector>
 
+namespace montora {
+class CollageProject;
+}
+
 namespace montora::cli {
 
 // Exit codes of every subcommand.
@@ -46,5 +50,10 @@ bool takeFlag(QStringList& args, const QString& name);
 // "X,Y" in whole numbers.
 bool parsePoint(const QString& text, QPoint* point);
 int usageError(CliContext& context, const QString& message, const QString& usage);
+// "montora: WHAT: MESSAGE" on stderr; returns kFailure.
+int fail(CliContext& context, const QString& what, const QString& message);
+// Opens the project (masks it carries serve this run only; the data folder is left
+// alone), runs `edit`, and saves the project when `edit` returned kSuccess.
+int editProject(CliContext& context, const QString& projectPath, const std::function<int(CollageProject&)>& edit);
 
 } // namespace montora::cli

@@ -2,8 +2,6 @@
 #include "cli/cli_command.h"
 
 #include "canvas/collage_project.h"
-#include "canvas/carried_mask_resources.h"
-#include "canvas/library_resources.h"
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
@@ -42,12 +40,6 @@ const char* kInfoUsage =
     "Usage: montora info PROJECT.mcf\n"
     "Prints the collage as JSON: size, background and every item in layer order.\n"
     "A damaged file prints what could be read, with \"error\", and exits 1.";
-
-int fail(CliContext& context, const QString& what, const QString& message)
-{
-    context.err << "montora: " << what << ": " << message << "\n";
-    return kFailure;
-}
 
 bool parseSize(const QString& text, int* width, int* height)
 {
@@ -184,35 +176,28 @@ int addPhoto(CliContext& context)
 
     const QString projectPath = context.args[0];
     const QString picture = QFileInfo(context.args[1]).absoluteFilePath();
-    // Masks the project carries serve this run only; the data folder is left alone.
-    LibraryResources library;
-    CarriedMaskResources resources(library);
-    CollageProject project;
-    project.setResources(&resources);
-    const Status opened = ProjectFileReader::open(project, projectPath);
-    if (!opened)
-        return fail(context, projectPath, opened.message());
-    const Status added = project.addPhoto(picture, ViewPoint::atCollage(point));
-    if (!added)
-        return fail(context, context.args[1], added.message());
-    PhotoItem& photo = *project.items().back().asPhoto();
-    if (!scale.isNull())
-        photo.scale = photo.baseScale = scaleValue;
-    if (!angle.isNull())
-        photo.angle = angleValue;
-    if (!opacity.isNull())
-        photo.opacity = opacityValue;
-    Status applied = Status::ok();
-    if (maskNumber > 0)
-        applied = project.setMask(maskNumber - 1);
-    if (applied && frameNumber > 0)
-        applied = project.setFrame(frameNumber - 1);
-    if (applied && toneValues)
-        applied = project.setTuning(*toneValues, false);
-    if (!applied)
-        return fail(context, projectPath, applied.message());
-    const Status saved = ProjectFileWriter::save(project, projectPath);
-    return saved ? kSuccess : fail(context, projectPath, saved.message());
+    return editProject(context, projectPath, [&](CollageProject& project) {
+        const Status added = project.addPhoto(picture, ViewPoint::atCollage(point));
+        if (!added)
+            return fail(context, context.args[1], added.message());
+        PhotoItem& photo = *project.items().back().asPhoto();
+        if (!scale.isNull())
+            photo.scale = photo.baseScale = scaleValue;
+        if (!angle.isNull())
+            photo.angle = angleValue;
+        if (!opacity.isNull())
+            photo.opacity = opacityValue;
+        Status applied = Status::ok();
+        if (maskNumber > 0)
+            applied = project.setMask(maskNumber - 1);
+        if (applied && frameNumber > 0)
+            applied = project.setFrame(frameNumber - 1);
+        if (applied && toneValues)
+            applied = project.setTuning(*toneValues, false);
+        if (!applied)
+            return fail(context, projectPath, applied.message());
+        return int(kSuccess);
+    });
 }
 
 int addText(CliContext& context)
@@ -236,60 +221,54 @@ int addText(CliContext& context)
         return usageError(context, "add-text needs PROJECT.mcf and TEXT", kAddTextUsage);
 
     const QString projectPath = context.args[0];
-    LibraryResources library;
-    CarriedMaskResources resources(library);
-    CollageProject project;
-    project.setResources(&resources);
-    const Status opened = ProjectFileReader::open(project, projectPath);
-    if (!opened)
-        return fail(context, projectPath, opened.message());
+    return editProject(context, projectPath, [&](CollageProject& project) {
 
-    TextStyleRecord textStyle = project.textStyle();
-    bool ok = true;
-    if (!style.isNull())
-        textStyle.style = style.toInt(&ok);
-    const auto preset = TextStylePresets::colours(textStyle.style);
-    textStyle.colour1 = preset.colour1;
-    textStyle.colour2 = preset.colour2;
-    if (ok && !font.isNull())
-        ok = textStyle.font.setFaceName(font).isOk();
-    if (ok && !height.isNull()) {
-        textStyle.font.lfHeight = height.toInt(&ok);
-        ok = ok && textStyle.font.lfHeight >= 1 && textStyle.font.lfHeight <= 1000;
-    }
-    if (ok && !colours.isNull()) {
-        const QStringList pair = colours.split(',');
-        ok = pair.size() == 2 && ProjectDescription::parseColour(pair[0], &textStyle.colour1)
-             && ProjectDescription::parseColour(pair[1], &textStyle.colour2);
-    }
-    if (ok && !transparency.isNull())
-        ok = parseFloat(transparency, &textStyle.transparency) && textStyle.transparency >= 0
-             && textStyle.transparency <= 1;
-    QPoint point;
-    float angleValue = 0;
-    float scaleValue = 1;
-    if (ok && !at.isNull())
-        ok = parsePoint(at, &point);
-    if (ok && !angle.isNull())
-        ok = parseFloat(angle, &angleValue);
-    if (ok && !scale.isNull())
-        ok = parseFloat(scale, &scaleValue) && scaleValue > 0;
-    if (!ok)
-        return usageError(context, "an option has a value it cannot take", kAddTextUsage);
+        TextStyleRecord textStyle = project.textStyle();
+        bool ok = true;
+        if (!style.isNull())
+            textStyle.style = style.toInt(&ok);
+        const auto preset = TextStylePresets::colours(textStyle.style);
+        textStyle.colour1 = preset.colour1;
+        textStyle.colour2 = preset.colour2;
+        if (ok && !font.isNull())
+            ok = textStyle.font.setFaceName(font).isOk();
+        if (ok && !height.isNull()) {
+            textStyle.font.lfHeight = height.toInt(&ok);
+            ok = ok && textStyle.font.lfHeight >= 1 && textStyle.font.lfHeight <= 1000;
+        }
+        if (ok && !colours.isNull()) {
+            const QStringList pair = colours.split(',');
+            ok = pair.size() == 2 && ProjectDescription::parseColour(pair[0], &textStyle.colour1)
+                 && ProjectDescription::parseColour(pair[1], &textStyle.colour2);
+        }
+        if (ok && !transparency.isNull())
+            ok = parseFloat(transparency, &textStyle.transparency) && textStyle.transparency >= 0
+                 && textStyle.transparency <= 1;
+        QPoint point;
+        float angleValue = 0;
+        float scaleValue = 1;
+        if (ok && !at.isNull())
+            ok = parsePoint(at, &point);
+        if (ok && !angle.isNull())
+            ok = parseFloat(angle, &angleValue);
+        if (ok && !scale.isNull())
+            ok = parseFloat(scale, &scaleValue) && scaleValue > 0;
+        if (!ok)
+            return usageError(context, "an option has a value it cannot take", kAddTextUsage);
 
-    project.deselectAll(); // the style and text are for the new item only
-    project.setTextStyle(textStyle);
-    project.setText(QString(context.args[1]).replace("\\n", "\r\n"));
-    const Status added = project.addText();
-    if (!added)
-        return fail(context, projectPath, added.message());
-    CanvasItem& item = project.items().back();
-    if (!at.isNull())
-        item.setPosition(point);
-    item.setAngle(angleValue);
-    item.setScale(scaleValue);
-    const Status saved = ProjectFileWriter::save(project, projectPath);
-    return saved ? kSuccess : fail(context, projectPath, saved.message());
+        project.deselectAll(); // the style and text are for the new item only
+        project.setTextStyle(textStyle);
+        project.setText(QString(context.args[1]).replace("\\n", "\r\n"));
+        const Status added = project.addText();
+        if (!added)
+            return fail(context, projectPath, added.message());
+        CanvasItem& item = project.items().back();
+        if (!at.isNull())
+            item.setPosition(point);
+        item.setAngle(angleValue);
+        item.setScale(scaleValue);
+        return int(kSuccess);
+    });
 }
 
 int info(CliContext& context)
