@@ -113,7 +113,8 @@ QList<MenuItem> MenuModel::items(MenuKind kind, const QStringList& recent)
                 panelEntry("Mask", CommandId::PanelMask, "menu_mask", LibraryPanelSlot::Mask),
                 panelEntry("Clipart", CommandId::PanelClipart, "menu_clipart", LibraryPanelSlot::Clipart),
                 panelEntry("Tuning", CommandId::PanelTuning, "menu_tuning", LibraryPanelSlot::Tuning),
-                panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text)};
+                panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text),
+                panelEntry("Brush", CommandId::PanelBrush, "menu_brush", LibraryPanelSlot::Brush)};
     case MenuKind::Help:
         return {entry("Online Help Content", CommandId::OnlineHelp, "menu_help"),
                 entry("About", CommandId::About, "menu_about")};

@@ -67,7 +67,7 @@ TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)
 
 TEST(MenuModel, PanelMenuChecksTheVisiblePanelOnly)
 {
-    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text");
+    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text|Brush");
     const QList<MenuItem> panel = MenuModel::items(MenuKind::Panel);
     int checked = 0;
     for (const MenuItem& item : panel)

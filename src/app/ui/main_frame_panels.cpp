@@ -8,6 +8,7 @@
 #include "library/effect_kinds.h"
 #include "library/library_files.h"
 #include "library/library_panel_rules.h"
+#include "library/ui/brush_panel.h"
 #include "library/ui/decoration_column.h"
 #include "library/ui/effect_kind_selector.h"
 #include "library/ui/library_panel.h"
@@ -59,6 +60,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
     m_canvas.project().setResources(&m_resources);
     createStrips(dataFolder);
     createDecorations(dataFolder);
+    createBrushPanel(dataFolder);
     registerProjectCommands();
     m_session = new ProjectSession(m_frame, m_canvas, m_commands, prompter, dataFolder,
                                    [this](std::function<ProjectCommands::Outcome()> command) {
@@ -119,6 +121,22 @@ void MainFramePanels::createDecorations(const QString& dataFolder)
     });
     connectDrags(m_decorations);
     m_canvas.project().setEffectTintColour(m_decorations->tint());
+}
+
+void MainFramePanels::createBrushPanel(const QString& dataFolder)
+{
+    m_brushes = new BrushPanel;
+    m_brushes->setFolder(dataFolder);
+    m_brushes->setPrompter(&m_prompter);
+    connect(m_brushes, &BrushPanel::brushChanged, this,
+            [this] { m_brushes->applyTo(m_canvas.project().brushSettings()); });
+    m_brushes->loadBrushes();
+    m_frame.setLibraryPanel(int(LibraryPanelSlot::Brush), m_brushes);
+    // Adding a photo or clipart, framing, masking and tuning end brush mode.
+    connect(&m_frame, &MainFrame::toolbarUpdated, this, [this] {
+        if (m_canvasAlive)
+            m_brushes->showBrushMode(m_canvas.project().brushSettings().brushMode);
+    });
 }
 
 void MainFramePanels::connectDrags(QObject* source)

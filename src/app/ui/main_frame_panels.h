@@ -15,6 +15,7 @@
 
 namespace montora {
 
+class BrushPanel;
 class CollageCanvas;
 class DecorationColumn;
 class LibraryPanel;
@@ -40,6 +41,8 @@ public:
     LibraryPanel* maskPanel() const { return m_strips[1]; }
     LibraryPanel* clipartPanel() const { return m_strips[2]; }
     DecorationColumn* decorationColumn() const { return m_decorations; }
+    // Reload it with loadBrushes() after the brush library changed.
+    BrushPanel* brushPanel() const { return m_brushes; }
     ProjectCommands& projectCommands() { return m_commands; }
     ProjectSession& session() { return *m_session; }
 
@@ -58,6 +61,7 @@ public:
 private:
     void createStrips(const QString& dataFolder);
     void createDecorations(const QString& dataFolder);
+    void createBrushPanel(const QString& dataFolder);
     void connectDrags(QObject* source);
     void registerProjectCommands();
     void followDrag(const QPoint& globalPosition);
@@ -79,6 +83,7 @@ private:
     ProjectSession* m_session = nullptr; // a child of the window
     std::array<LibraryPanel*, 3> m_strips{};
     DecorationColumn* m_decorations = nullptr;
+    BrushPanel* m_brushes = nullptr;
 
     int m_pendingKind = -1;
     QList<int> m_pendingIds;
