@@ -26,6 +26,8 @@ const std::vector<StarterPacks::Pack>& StarterPacks::packs()
 
 QString StarterPacks::folderFrom(const QString& programFolder)
 {
+    if (programFolder.isEmpty())
+        return {};
     const QDir program(programFolder);
     for (const QString& candidate : {program.filePath(QStringLiteral("packs")),
                                      program.filePath(QStringLiteral("../share/montora-studio/packs"))}) {
@@ -35,7 +37,11 @@ QString StarterPacks::folderFrom(const QString& programFolder)
     return {};
 }
 
-QString StarterPacks::folder() { return folderFrom(QCoreApplication::applicationDirPath()); }
+QString StarterPacks::folder()
+{
+    // Without an application there is no program folder, and the working folder is no substitute.
+    return QCoreApplication::instance() ? folderFrom(QCoreApplication::applicationDirPath()) : QString();
+}
 
 StarterPacks::Summary StarterPacks::install(const QString& dataFolder, const QString& packFolder)
 {

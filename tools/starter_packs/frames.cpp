@@ -241,9 +241,10 @@ Frame instantPhoto()
     const QRectF window(24, 24, 312, 312);
     return make({{360, 430}, window, Window::Rect,
                  [](QPainter& p, const QRectF& all) {
-                     p.fillRect(all, QColor(0xFA, 0xFA, 0xF7));
-                     p.setPen(QPen(QColor(0xD8, 0xD8, 0xD2), 2));
-                     p.drawRect(all.adjusted(1, 1, -1, -1));
+                     // Off-white with a grey edge, so that it still shows on a white page.
+                     p.fillRect(all, QColor(0xF5, 0xF3, 0xED));
+                     p.setPen(QPen(QColor(0xB4, 0xB2, 0xAA), 3));
+                     p.drawRect(all.adjusted(1.5, 1.5, -1.5, -1.5));
                      p.setPen(QPen(QColor(0xE6, 0xE6, 0xE0), 1));
                      p.drawRect(QRectF(23, 23, 314, 314));
                  },
