@@ -15,20 +15,6 @@ namespace {
 constexpr int kSide = 64;
 const QColor kInk(40, 40, 40);
 
-// A fixed sequence, so that every build draws the same stamps.
-class Scatter {
-public:
-    explicit Scatter(std::uint32_t seed) : m_state(seed) {}
-    double next() // 0 to 1
-    {
-        m_state = m_state * 1664525u + 1013904223u;
-        return (m_state >> 8) / double(1u << 24);
-    }
-
-private:
-    std::uint32_t m_state;
-};
-
 QImage stamp(const std::function<void(QPainter&)>& draw)
 {
     QImage image = canvas(kSide, kSide);

@@ -53,19 +53,6 @@ Frame make(const FrameDraw& draw)
     return {finished(image), insets};
 }
 
-class Scatter {
-public:
-    explicit Scatter(std::uint32_t seed) : m_state(seed) {}
-    double next()
-    {
-        m_state = m_state * 1664525u + 1013904223u;
-        return (m_state >> 8) / double(1u << 24);
-    }
-
-private:
-    std::uint32_t m_state;
-};
-
 void motif(QPainter& p, const QPainterPath& path, QPointF centre, double size, const QColor& colour,
            double degrees = 0)
 {

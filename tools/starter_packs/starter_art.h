@@ -7,10 +7,25 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace montora::starter {
+
+// Numbers from 0 to 1 in a fixed sequence, so that every build draws the same pictures.
+class Scatter {
+public:
+    explicit Scatter(std::uint32_t seed) : m_state(seed) {}
+    double next()
+    {
+        m_state = m_state * 1664525u + 1013904223u;
+        return (m_state >> 8) / double(1u << 24);
+    }
+
+private:
+    std::uint32_t m_state;
+};
 
 // Motifs shared by the decorations and the brushes, in a 100 x 100 box.
 struct Motif {

@@ -9,6 +9,7 @@
 #include "library/effect_kinds.h"
 #include "library/library_file_encoder.h"
 #include "library/library_file.h"
+#include "library/library_files.h"
 #include "library/mask_pack.h"
 #include "library/resource_pack_builder.h"
 #include "library/thumbnail_library_file.h"
