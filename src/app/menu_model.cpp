@@ -73,6 +73,8 @@ QList<MenuItem> fileMenu(const QStringList& recent)
                                             MenuItem::line(),
                                             entry("Import Photo to Library", CommandId::ImportPhoto,
                                                   "menu_import_photo"),
+                                            entry("Import Resource Pack...", CommandId::ImportResourcePack,
+                                                  "menu_import_pack"),
                                             entry("Batch Convert", CommandId::BatchConverter, "menu_batch_convert"),
                                             MenuItem::line(), previewItem(), MenuItem::line(),
                                             entry("Exit", CommandId::Exit, "menu_exit")};

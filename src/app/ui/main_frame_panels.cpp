@@ -54,7 +54,7 @@ QCursor dropCursor()
 
 MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QString& dataFolder)
     : QObject(&frame), m_frame(frame), m_canvas(*frame.canvas()), m_canvasAlive(frame.canvas()), m_prompter(prompter),
-      m_resources(dataFolder),
+      m_dataFolder(dataFolder), m_resources(dataFolder),
       m_asker(prompter, &frame), m_commands(m_canvas.project(), prompter, m_asker, dataFolder)
 {
     m_canvas.project().setResources(&m_resources);
@@ -67,6 +67,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
                                        runProjectCommand(command);
                                    });
     m_frame.setHandler(CommandId::BatchConverter, [this] { BatchConvertDialog(m_prompter, &m_frame).exec(); });
+    m_frame.setHandler(CommandId::ImportResourcePack, [this] { importResourcePack(); });
     m_canvas.recompose();
 }
 
@@ -180,6 +181,35 @@ void MainFramePanels::dropOnCanvas(QPoint canvasPoint)
     const std::vector<int> ids(m_pendingIds.begin(), m_pendingIds.end());
     CollageProject& project = m_canvas.project();
     afterCanvasEdit(project.applyLibrarySelection(m_pendingKind, ids, project.viewPoint(canvasPoint)));
+}
+
+void MainFramePanels::importResourcePack()
+{
+    const QStringList chosen = m_prompter.openFiles(ResourcePack::kOpenFilter, Prompter::Selection::Single);
+    if (chosen.isEmpty())
+        return;
+    const PackImportResult result = ResourcePackImporter(m_dataFolder).import(chosen.first());
+    switch (result.outcome) {
+    case PackImportResult::Outcome::AlreadyInLibrary: m_prompter.message(result.message); return;
+    case PackImportResult::Outcome::Failed:
+        m_prompter.message(QStringLiteral("The resource pack could not be imported.\n%1").arg(result.message),
+                           Prompter::Icon::Warning);
+        return;
+    case PackImportResult::Outcome::Imported: reloadAfterImport(result.refresh); return;
+    }
+}
+
+void MainFramePanels::reloadAfterImport(LibraryRefresh refresh)
+{
+    // New records go after the old ones, so a selected entry keeps its index.
+    switch (refresh) {
+    case LibraryRefresh::FramePanel: framePanel()->load(LibraryFiles::kFrameThumbnails, true); break;
+    case LibraryRefresh::MaskPanel: maskPanel()->load(LibraryFiles::kMaskThumbnails, true); break;
+    case LibraryRefresh::ClipartPanel: clipartPanel()->load(LibraryFiles::kClipart, true); break;
+    case LibraryRefresh::BrushPanel:
+    case LibraryRefresh::None: break;
+    }
+    emit resourcePackImported(refresh);
 }
 
 void MainFramePanels::followDrag(const QPoint& globalPosition)

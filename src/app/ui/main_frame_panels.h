@@ -3,6 +3,7 @@
 #include "app/project_commands.h"
 #include "app/ui/dialog_settings_asker.h"
 #include "canvas/library_resources.h"
+#include "library/resource_pack_importer.h"
 
 #include <QList>
 #include <QObject>
@@ -57,9 +58,18 @@ public:
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
     void dropOnCanvas(QPoint canvasPoint);
+    // 10904: asks for a resource pack, imports it into the data folder and reloads
+    // the strip of its kind; a duplicate or a refused pack is reported.
+    void importResourcePack();
+
+signals:
+    // A pack was imported; `refresh` names the library that grew (the brush panel
+    // reloads on BrushPanel).
+    void resourcePackImported(montora::LibraryRefresh refresh);
 
 private:
     void createStrips(const QString& dataFolder);
+    void reloadAfterImport(LibraryRefresh refresh);
     void createDecorations(const QString& dataFolder);
     void createBrushPanel(const QString& dataFolder);
     void connectDrags(QObject* source);
@@ -77,6 +87,7 @@ private:
     // this object: the destructor asks whether it is still there.
     QPointer<CollageCanvas> m_canvasAlive;
     Prompter& m_prompter;
+    QString m_dataFolder;
     LibraryResources m_resources;
     DialogSettingsAsker m_asker;
     ProjectCommands m_commands;
