@@ -206,7 +206,7 @@ void MainFramePanels::reloadAfterImport(LibraryRefresh refresh)
     case LibraryRefresh::FramePanel: framePanel()->load(LibraryFiles::kFrameThumbnails, true); break;
     case LibraryRefresh::MaskPanel: maskPanel()->load(LibraryFiles::kMaskThumbnails, true); break;
     case LibraryRefresh::ClipartPanel: clipartPanel()->load(LibraryFiles::kClipart, true); break;
-    case LibraryRefresh::BrushPanel:
+    case LibraryRefresh::BrushPanel: brushPanel()->loadBrushes(); break;
     case LibraryRefresh::None: break;
     }
     emit resourcePackImported(refresh);

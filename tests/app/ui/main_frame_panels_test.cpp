@@ -3,6 +3,7 @@
 // the File menu.
 #include "app/ui/main_frame.h"
 #include "app/ui/main_frame_panels.h"
+#include "library/ui/brush_panel.h"
 #include "app/ui/library_tab.h"
 #include "canvas/ui/collage_canvas.h"
 #include "controls/skin_button.h"
@@ -134,6 +135,7 @@ TEST_F(MainFramePanelsTest, AnImportedPackGoesToTheFilesOfItsKindAndItsStripShow
     EXPECT_EQ(count(LibraryFiles::kBrushes), 4);
     ASSERT_EQ(imported.size(), 3);
     EXPECT_EQ(imported[2][0].value<LibraryRefresh>(), LibraryRefresh::BrushPanel);
+    EXPECT_EQ(panels->brushPanel()->strip()->count(), 4);
     EXPECT_EQ(panels->maskPanel()->count(), 28);
     EXPECT_EQ(prompter.messages(), QStringList());
 }
