@@ -25,6 +25,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 // The widget library's resources live in a static library: register them before use.
@@ -235,6 +236,12 @@ void MainFrame::createCanvas()
     connect(m_canvas, &CollageCanvas::canvasLeavePreview, this, &MainFrame::leavePreview);
     connect(m_canvas, &CollageCanvas::wheelZoomRequested, this, &MainFrame::zoomByWheel);
     connect(m_canvas, &CollageCanvas::fitRequested, this, [this] { applyZoom(ZoomList::kFitIndex); });
+    // Wherever the focus is in the window, not only on the canvas.
+    auto* fit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
+    connect(fit, &QShortcut::activated, this, [this] {
+        if (!m_previewing)
+            applyZoom(ZoomList::kFitIndex);
+    });
 }
 
 void MainFrame::createToolbar()
