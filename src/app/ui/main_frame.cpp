@@ -17,6 +17,7 @@
 #include "platform/prompter.h"
 #include "tools/ui/photo_library_panel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -490,14 +491,32 @@ void MainFrame::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (layout.isCaptionDrag(point)) {
-        windowHandle()->startSystemMove();
+        // The move starts once the pointer travels: an X11 window manager takes the
+        // pointer for a move, so the second click of a double-click would never come.
+        m_captionPress = point;
         return;
     }
     QWidget::mousePressEvent(event);
 }
 
+void MainFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_captionPress.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
 void MainFrame::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_captionPress && (event->buttons() & Qt::LeftButton)) {
+        if ((event->position().toPoint() - *m_captionPress).manhattanLength() >= QApplication::startDragDistance()) {
+            m_captionPress.reset();
+            if (windowHandle())
+                windowHandle()->startSystemMove();
+        }
+        return;
+    }
+    m_captionPress.reset();
     const MainFrameLayout::Border border =
         m_maximised ? MainFrameLayout::Border::None : MainFrameLayout(size()).borderAt(event->position().toPoint());
     setCursor(sizingCursor(border));
@@ -507,6 +526,7 @@ void MainFrame::mouseMoveEvent(QMouseEvent* event)
 void MainFrame::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && MainFrameLayout::isCaptionDoubleClick(event->position().toPoint())) {
+        m_captionPress.reset();
         toggleMaximised();
         return;
     }

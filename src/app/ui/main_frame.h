@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 
@@ -144,6 +145,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -222,6 +224,8 @@ private:
 
     LibraryPanelSlot m_currentPanel = LibraryPanelSlot::Frame;
     bool m_maximised = false;
+    // Where a press on the caption began, until it turns into a move or ends.
+    std::optional<QPoint> m_captionPress;
     bool m_previewing = false;
     bool m_dropCursorShown = false;
 };
