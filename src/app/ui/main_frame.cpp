@@ -131,6 +131,11 @@ MainFrame::MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter
         m_importProgress->follow(m_photoImport);
         m_photoPanel->setEntries(entries);
         connect(m_photoImport, &PhotoImport::photoImported, m_photoPanel, &PhotoLibraryPanel::entriesChanged);
+        // One word at the end of a run about every file left out, never a box per file.
+        connect(m_photoImport, &PhotoImport::importFinished, this, [this] {
+            if (const QString summary = m_photoImport->summary(); !summary.isEmpty())
+                m_prompter.message(summary, Prompter::Icon::Warning);
+        });
     }
     registerCommands();
 
