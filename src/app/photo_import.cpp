@@ -91,7 +91,9 @@ QString withoutPath(QString reason, const QString& path)
     const QString quoted = QLatin1Char('"') + path + QLatin1Char('"');
     if (reason.startsWith(quoted))
         reason.replace(0, quoted.size(), QStringLiteral("The file"));
-    return reason.replace(quoted, QStringLiteral("the file"));
+    reason.replace(quoted, QStringLiteral("the file"));
+    // A library's own message may quote the path its way.
+    return reason.replace(path, QFileInfo(path).fileName());
 }
 
 // One line each, up to a screenful.
