@@ -33,6 +33,14 @@ protected:
         return canvas.project().itemCount() - 1;
     }
 
+    // Scrolls past the workspace strip, so that window points are collage points.
+    void scrollToTheCollageCorner()
+    {
+        canvas.scrollHorizontally(ScrollAction::ThumbTrack, 16);
+        canvas.scrollVertically(ScrollAction::ThumbTrack, 16);
+        ASSERT_EQ(canvas.project().scroll(), QPoint(0, 0));
+    }
+
     CollageCanvas canvas;
 };
 
@@ -40,6 +48,7 @@ TEST_F(CollageCanvasTest, ClickPicksTheTopmostItemAndADragMovesIt)
 {
     const int below = addClipart(QSize(200, 100), QPoint(0, 0));
     const int above = addClipart(QSize(200, 100), QPoint(100, 50));
+    scrollToTheCollageCorner();
     QSignalSpy changed(&canvas, &CollageCanvas::canvasChanged);
 
     QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 75));
@@ -69,7 +78,7 @@ TEST_F(CollageCanvasTest, DragsRedrawTheSameSurfaceAsAWholeRecomposition)
     canvas.project().setResources(&resources);
     addClipart(QSize(200, 100), QPoint(20, 20));
     addClipart(QSize(200, 100), QPoint(120, 90));
-    canvas.project().setScroll(QPoint(0, 0));
+    scrollToTheCollageCorner();
 
     auto wholeRecomposition = [this] {
         const QImage partial = canvas.surface().copy();
@@ -116,7 +125,7 @@ TEST_F(CollageCanvasTest, HandleDragResizesAndDeleteThenUndoBringsItBack)
 {
     const int item = addClipart(QSize(200, 100), QPoint(0, 0));
     canvas.project().item(item).setSelected(true);
-    canvas.recompose();
+    scrollToTheCollageCorner();
     QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(204, 104));
     QTest::mouseMove(&canvas, QPoint(100 + 223, 50));
     QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100 + 223, 50));
