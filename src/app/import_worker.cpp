@@ -107,6 +107,12 @@ bool ImportWorker::handOver(std::function<void()> work)
     return state->done;
 }
 
+void ImportWorker::skip(const QString& path, const QString& reason)
+{
+    if (m_hooks.skipped)
+        post([hook = m_hooks.skipped, path, reason] { hook(path, reason); });
+}
+
 void ImportWorker::pause()
 {
     std::unique_lock lock(m_shared->mutex);
@@ -136,9 +142,13 @@ void ImportWorker::run()
             end = End::Stopped;
             break;
         }
-        if (!known) {
+        if (known) {
+            skip(path, alreadyInReason());
+        } else {
             auto entry = ImportedPhoto::prepare(path, m_options.minimum);
-            if (entry && !handOver([&] { m_hooks.accept(std::move(entry).value()); })) {
+            if (!entry)
+                skip(path, entry.message());
+            else if (!handOver([&] { m_hooks.accept(std::move(entry).value()); })) {
                 end = End::Stopped;
                 break;
             }

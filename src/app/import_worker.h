@@ -31,6 +31,7 @@ public:
         std::function<void(int index, const QString& path)> fileStarted; // not waited for
         std::function<bool(const QString& path)> isKnown;                // already in the library?
         std::function<void(PhotoListEntry entry)> accept;                // ownership passes
+        std::function<void(const QString& path, const QString& reason)> skipped; // not waited for
         std::function<void(End end, const QString& missingPath)> finished; // not waited for
     };
 
@@ -48,6 +49,8 @@ public:
     ImportWorker(const ImportWorker&) = delete;
     ImportWorker& operator=(const ImportWorker&) = delete;
 
+    static QString alreadyInReason() { return QStringLiteral("It is already in the photo library."); }
+
     void start();
     bool isRunning() const { return m_running.load(); }
     // Asks the worker to stop; returns at once.
@@ -63,6 +66,7 @@ private:
     // came first (the work then never runs).
     bool handOver(std::function<void()> work);
     void post(std::function<void()> work);
+    void skip(const QString& path, const QString& reason);
     void pause();
 
     const QStringList m_paths;

@@ -1,5 +1,6 @@
 #include "app/imported_photo.h"
 
+#include "imaging/jpeg_completeness.h"
 #include "imaging/picture_buffers.h"
 #include "imaging/picture_decoder.h"
 
@@ -28,7 +29,9 @@ Result<PhotoListEntry> ImportedPhoto::prepare(const QString& path, QSize minimum
     MONTORA_TRY_ASSIGN(thumbnail, PictureBuffers::photoThumbnail(path));
     record.width = size.width();
     record.height = size.height();
-    return PhotoListEntry{record, std::move(thumbnail)};
+    PhotoListEntry entry{record, std::move(thumbnail)};
+    entry.partial = JpegCompleteness::isCutFile(path);
+    return entry;
 }
 
 } // namespace montora

@@ -23,7 +23,8 @@ public:
 
     // Reads the picture's size (the image library's path for metafiles and for
     // whatever Qt cannot read), refuses pictures not larger than `minimum`, and
-    // makes the thumbnail. Safe to call from a worker thread.
+    // makes the thumbnail; a picture that decodes only in part is marked partial.
+    // Safe to call from a worker thread.
     static Result<PhotoListEntry> prepare(const QString& path, QSize minimum = minimumSize());
 };
 

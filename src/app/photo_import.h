@@ -24,6 +24,11 @@ class PhotoImport : public QObject, public StoppableWorker {
     Q_OBJECT
 
 public:
+    struct SkippedFile {
+        QString path;
+        QString reason;
+    };
+
     explicit PhotoImport(std::vector<PhotoListEntry>& entries, QObject* parent = nullptr);
     ~PhotoImport() override;
 
@@ -38,6 +43,13 @@ public:
     bool isBusy() const { return m_busy; }
     const QStringList& pickedPaths() const { return m_pickedPaths; }
     const std::vector<PhotoListEntry>& entries() const { return m_entries; }
+    // Of the last run, in the order of the picked files.
+    const QList<SkippedFile>& skippedFiles() const { return m_skipped; }
+    const QStringList& partialFiles() const { return m_partial; }
+    int importedCount() const { return m_imported; }
+    // What the user is told once a run has ended: the files left out and why, and
+    // those that came in only in part. Empty when every file came in whole.
+    QString summary() const;
 
     // IMPORT_STOP and shutdown: ask the worker to stop, and wait for it.
     bool isRunning() const override { return m_worker && m_worker->isRunning(); }
@@ -63,6 +75,10 @@ private:
     std::vector<PhotoListEntry>& m_entries;
     QStringList m_pickedPaths;
     std::unique_ptr<ImportWorker> m_worker;
+    QList<SkippedFile> m_skipped;
+    QStringList m_partial;
+    QString m_missing;
+    int m_imported = 0;
     bool m_busy = false;
     std::chrono::milliseconds m_pause{10};
 };

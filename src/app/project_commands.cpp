@@ -72,6 +72,16 @@ QString ProjectCommands::windowTitle(const QString& currentPath, bool modified)
     return QStringLiteral("%1%2 - Montora Studio").arg(name, modified ? QStringLiteral("*") : QString());
 }
 
+QString ProjectCommands::saveAsName() const
+{
+    return m_currentPath.isEmpty() ? proposedName() : QFileInfo(m_currentPath).fileName();
+}
+
+QString ProjectCommands::currentFolder() const
+{
+    return m_currentPath.isEmpty() ? QString() : QFileInfo(m_currentPath).absolutePath();
+}
+
 QString ProjectCommands::windowTitle() const { return windowTitle(m_currentPath, m_project.isModified()); }
 
 QString ProjectCommands::overwriteQuestion(const QString& path)
@@ -118,7 +128,7 @@ ProjectCommands::Outcome ProjectCommands::openProject()
 {
     if (!offerToSave(openProjectQuestion()))
         return Outcome::Unchanged;
-    const QStringList chosen = m_prompter.openFiles(openFilter(), Prompter::Selection::Single);
+    const QStringList chosen = m_prompter.openFiles(openFilter(), Prompter::Selection::Single, currentFolder());
     if (chosen.isEmpty())
         return Outcome::Unchanged;
     return openPath(chosen.front());
@@ -162,7 +172,7 @@ ProjectCommands::Outcome ProjectCommands::saveProject()
 
 ProjectCommands::Outcome ProjectCommands::saveProjectAs()
 {
-    const QString answer = m_prompter.saveFile(saveFilter(), proposedName());
+    const QString answer = m_prompter.saveFile(saveFilter(), saveAsName(), currentFolder());
     if (answer.isEmpty())
         return Outcome::Unchanged;
     // The extension is added here, so the question has to be asked here too: the

@@ -52,6 +52,10 @@ public:
     // The file Save writes to: the one last opened or saved; empty for a new collage.
     const QString& currentPath() const { return m_currentPath; }
     QString windowTitle() const;
+    // What Save As proposes: the current file's name, or "untitled".
+    QString saveAsName() const;
+    // The current file's folder; empty for a new collage.
+    QString currentFolder() const;
 
     // Every question about unsaved changes offers Cancel, and a save that does not
     // happen (its dialog cancelled, or failed) cancels the command too.

@@ -4,6 +4,7 @@
 #include "controls/skin_art.h"
 #include "controls_model/three_slice.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace montora {
@@ -84,7 +85,7 @@ void CFacColourPicker::openPopup()
     if (m_popupOpen)
         return;
     m_popupOpen = true;
-    const QRect button(mapToGlobal(QPoint(0, 0)), size());
+    const QRect button(screenOrigin(), size());
     const ColorRef current = colour();
     m_popup = new CFacColourPopup(button, current, m_defaultCaption, m_customCaption, m_prompter, this);
     connect(m_popup, &CFacColourPopup::selChange, this, &CFacColourPicker::popupSelChange);
@@ -93,6 +94,24 @@ void CFacColourPicker::openPopup()
     m_popup->show();
     m_popup->setFocus(Qt::PopupFocusReason);
     emit colourDropDown(current);
+}
+
+// A window manager that frames a dialog after it is mapped can leave the toolkit
+// believing the dialog still sits at the screen's corner, and mapToGlobal() is then
+// off by the dialog's whole offset. A click carries both its screen and its window
+// position from the display server itself, so their difference is where the button
+// really is; only a pop-up opened from the keyboard relies on mapToGlobal().
+QPoint CFacColourPicker::screenOrigin() const
+{
+    return m_clickedOrigin.value_or(mapToGlobal(QPoint(0, 0)));
+}
+
+void CFacColourPicker::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The click signal that opens the pop-up comes from inside the release.
+    m_clickedOrigin = (event->globalPosition() - event->position()).toPoint();
+    QAbstractButton::mouseReleaseEvent(event);
+    m_clickedOrigin.reset();
 }
 
 void CFacColourPicker::popupEnded(ColorRef colour, bool chosen)

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QPointer>
 
+#include <optional>
+
 namespace montora {
 
 class CFacColourPopup;
@@ -63,9 +65,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void openPopup();
+    QPoint screenOrigin() const;
     void popupEnded(ColorRef colour, bool chosen);
     void popupSelChange(ColorRef colour);
 
@@ -78,6 +82,8 @@ private:
     bool m_popupOpen = false;
     Prompter* m_prompter = nullptr;
     QPointer<CFacColourPopup> m_popup;
+    // Where the button is on the screen by the click that opens the pop-up.
+    std::optional<QPoint> m_clickedOrigin;
 };
 
 } // namespace montora

@@ -1,5 +1,6 @@
 #include "library/effect_kinds.h"
 
+#include "controls_model/label_contrast.h"
 #include "library/library_files.h"
 
 #include <array>
@@ -22,6 +23,23 @@ QString EffectKinds::name(int kind)
                                                    QStringLiteral("Glow"),   QStringLiteral("Neon")};
     return isValid(kind) ? names[size_t(kind)] : QString();
 }
+
+QString EffectKinds::toolTip(int kind)
+{
+    static const std::array<QString, kCount> tips{
+        QStringLiteral("Chrome decorations (style 1)"), QStringLiteral("CA decorations (style 2)"),
+        QStringLiteral("Emboss decorations (style 3)"), QStringLiteral("Cloth decorations (style 4)"),
+        QStringLiteral("Glow decorations (style 5)"),   QStringLiteral("Neon decorations (style 6)")};
+    return isValid(kind) ? tips[size_t(kind)] : QString();
+}
+
+// A gentle shade: a steeper one made some colours too light at the top for
+// black and too dark at the bottom for white.
+QColor EffectKinds::tileTop(int kind) { return ColourTable::toQColor(colour(kind)).lighter(125); }
+
+QColor EffectKinds::tileBottom(int kind) { return ColourTable::toQColor(colour(kind)).darker(105); }
+
+QColor EffectKinds::labelColour(int kind) { return LabelContrast::textOn({tileTop(kind), tileBottom(kind)}); }
 
 int EffectKinds::libraryId(int style, int index) { return style * LibraryFiles::kIdsPerFile + index; }
 

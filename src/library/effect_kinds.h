@@ -2,6 +2,7 @@
 
 #include "controls_model/colour_table.h"
 
+#include <QColor>
 #include <QString>
 
 namespace montora {
@@ -18,6 +19,13 @@ public:
     // The kind's tint colour (0x00BBGGRR); grey for an unknown kind.
     static ColorRef colour(int kind);
     static QString name(int kind);
+    // What the selector's tooltip says about the kind.
+    static QString toolTip(int kind);
+    // The selector's tile: its shade from top to bottom, and the label colour that
+    // reads on all of it.
+    static QColor tileTop(int kind);
+    static QColor tileBottom(int kind);
+    static QColor labelColour(int kind);
     // The item id of record `index` of a style's file: what the canvas adds.
     static int libraryId(int style, int index);
 };

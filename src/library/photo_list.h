@@ -15,6 +15,9 @@ namespace montora {
 struct PhotoListEntry {
     PhotoListRecord record;
     QByteArray thumbnail;
+    // Only part of the picture could be decoded (a cut file): the rest shows grey.
+    // Found when the photo is imported; the photo list file does not keep it.
+    bool partial = false;
 };
 
 // The photo library as kept in "srcmedia.cfg": a count, the records, then one

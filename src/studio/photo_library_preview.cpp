@@ -65,6 +65,8 @@ PhotoLibraryPreview::PhotoLibraryPreview(const QString& dataFolder, QWidget* par
     connect(m_import.get(), &PhotoImport::importFinished, this, [this](ImportWorker::End end, const QString& missing) {
         const QString where = missing.isEmpty() ? QString() : QStringLiteral(" at \"%1\"").arg(missing);
         report(QStringLiteral("import ended: %1%2; %3 photos").arg(endName(end), where).arg(m_list.entries().size()));
+        if (const QString summary = m_import->summary(); !summary.isEmpty())
+            report(summary);
     });
     connect(m_panel, &PhotoLibraryPanel::photoSelectionList, this, [this](const QList<int>& ids) {
         QStringList shown;

@@ -22,4 +22,24 @@ QString PhotoNameText::cut(const QString& name, int fit)
     return name.left(keep) + QStringLiteral("... ");
 }
 
+QString PhotoNameText::elide(const QString& name, int stripWidth, const std::function<int(const QString&)>& measure)
+{
+    if (measure(name) <= stripWidth)
+        return name;
+    const QString dots = QStringLiteral("...");
+    // Widths grow with the characters kept: the longest start that fits is found by halving.
+    qsizetype low = 0;
+    qsizetype high = name.size() - 1;
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (measure(name.left(middle) + dots) <= stripWidth)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    if (low > 0 && name.at(low - 1).isHighSurrogate())
+        --low; // never split a character in two
+    return name.left(low) + dots;
+}
+
 } // namespace montora

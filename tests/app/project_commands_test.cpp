@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -238,6 +239,19 @@ TEST_F(ProjectCommandsTest, SaveAsAddsTheExtensionAndAsksBeforeReplacing)
     EXPECT_EQ(commands.saveProjectAs(), Outcome::Saved);
     EXPECT_EQ(test::readFileBytes(path("plain.mcf")).size(), 280 + 3 * (4 + 704));
     EXPECT_FALSE(project.isModified());
+}
+
+TEST_F(ProjectCommandsTest, SaveAsProposesTheOpenProjectsNameInItsFolder)
+{
+    ASSERT_EQ(commands.openPath(otherProjectFile()), Outcome::ContentsReplaced);
+    prompter.asked.clear();
+    EXPECT_EQ(commands.saveProjectAs(), Outcome::Unchanged); // the dialog cancelled
+    EXPECT_EQ(commands.openProject(), Outcome::Unchanged);
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[0].caption, "other.mcf");
+    EXPECT_EQ(prompter.asked[0].startFolder, QFileInfo(path("other.mcf")).absolutePath());
+    EXPECT_EQ(prompter.asked[1].kind, ScriptedPrompter::Asked::Kind::OpenFiles);
+    EXPECT_EQ(prompter.asked[1].startFolder, QFileInfo(path("other.mcf")).absolutePath());
 }
 
 TEST_F(ProjectCommandsTest, AFailedSaveIsReportedAndKeepsTheModifiedFlag)

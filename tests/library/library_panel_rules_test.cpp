@@ -1,3 +1,4 @@
+#include "controls_model/label_contrast.h"
 #include "library/effect_kinds.h"
 #include "library/library_panel_rules.h"
 
@@ -44,6 +45,19 @@ TEST(EffectKindsTest, KindsShowTheNextStyleInTheirOwnColour)
     EXPECT_EQ(EffectKinds::style(6), -1);
     EXPECT_EQ(EffectKinds::style(-1), -1);
     EXPECT_EQ(EffectKinds::libraryId(3, 7), 3007);
+}
+
+TEST(EffectKindsTest, LabelsReadOnEveryPartOfTheirTile)
+{
+    // White on the yellow, orange and cyan tiles was 1.5 to 2.4 : 1.
+    EXPECT_NEAR(LabelContrast::ratio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_LT(LabelContrast::ratio(Qt::white, ColourTable::toQColor(EffectKinds::colour(2))), 2.0);
+    for (int kind = 0; kind < EffectKinds::kCount; ++kind) {
+        const QColor label = EffectKinds::labelColour(kind);
+        EXPECT_GE(LabelContrast::ratio(label, EffectKinds::tileTop(kind)), LabelContrast::kLeastReadable) << kind;
+        EXPECT_GE(LabelContrast::ratio(label, EffectKinds::tileBottom(kind)), LabelContrast::kLeastReadable) << kind;
+        EXPECT_TRUE(EffectKinds::toolTip(kind).startsWith(EffectKinds::name(kind))) << kind;
+    }
 }
 
 } // namespace

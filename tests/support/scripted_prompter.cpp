@@ -23,21 +23,21 @@ Prompter::Answer ScriptedPrompter::message(const QString& text, Icon icon, Butto
     return takeFront(answers, fallback);
 }
 
-QStringList ScriptedPrompter::openFiles(const QString& filter, Selection, const QString&)
+QStringList ScriptedPrompter::openFiles(const QString& filter, Selection, const QString& startFolder)
 {
-    asked.append({Asked::Kind::OpenFiles, filter, QString()});
+    asked.append({Asked::Kind::OpenFiles, filter, QString(), Icon::Information, Buttons::Ok, startFolder});
     return takeFront(openFileAnswers, QStringList());
 }
 
-QString ScriptedPrompter::saveFile(const QString& filter, const QString& defaultName, const QString&)
+QString ScriptedPrompter::saveFile(const QString& filter, const QString& defaultName, const QString& startFolder)
 {
-    asked.append({Asked::Kind::SaveFile, filter, defaultName});
+    asked.append({Asked::Kind::SaveFile, filter, defaultName, Icon::Information, Buttons::Ok, startFolder});
     return takeFront(saveFileAnswers, QString());
 }
 
-QString ScriptedPrompter::chooseFolder(const QString& title, const QString&)
+QString ScriptedPrompter::chooseFolder(const QString& title, const QString& startFolder)
 {
-    asked.append({Asked::Kind::Folder, title, QString()});
+    asked.append({Asked::Kind::Folder, title, QString(), Icon::Information, Buttons::Ok, startFolder});
     return takeFront(folderAnswers, QString());
 }
 

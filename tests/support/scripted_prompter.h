@@ -18,6 +18,7 @@ public:
         QString caption; // message caption or default name
         Icon icon = Icon::Information;
         Buttons buttons = Buttons::Ok;
+        QString startFolder; // of a file or folder dialog
     };
 
     std::deque<Answer> answers;

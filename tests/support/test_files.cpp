@@ -38,6 +38,37 @@ QImage seededImage(int width, int height, quint32 seed, bool withAlpha)
     return image;
 }
 
+namespace {
+
+QByteArray be32(quint32 v)
+{
+    QByteArray b(4, 0);
+    qToBigEndian<quint32>(v, b.data());
+    return b;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+} // namespace
+
+QByteArray forgedPng(quint32 width, quint32 height)
+{
+    const QByteArray ihdr = QByteArray("IHDR") + be32(width) + be32(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += be32(13) + ihdr + be32(crc32(ihdr));
+    const QByteArray idat = QByteArray("IDAT") + QByteArray(64, '\0');
+    return png + be32(64) + idat + be32(crc32(idat));
+}
+
 QImage quadrantImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -23,6 +23,9 @@ QImage seededImage(int width, int height, quint32 seed, bool withAlpha = false);
 // A picture with four flat quadrants (red, green, blue, white): survives lossy codecs.
 QImage quadrantImage(int width, int height);
 
+// A PNG whose header claims `width` x `height` (checksums right), with a scrap of data.
+QByteArray forgedPng(quint32 width, quint32 height);
+
 // The JPEG with an EXIF block holding only an orientation tag, right after its SOI.
 QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation);
 

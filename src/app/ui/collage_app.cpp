@@ -24,7 +24,7 @@ CollageApp* g_instance = nullptr;
 }
 
 CollageApp::CollageApp(Prompter& prompter, LibraryFilesFactory libraryFiles, QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_libraryFiles(std::move(libraryFiles))
+    : QObject(parent), m_folderPrompter(prompter), m_prompter(m_folderPrompter), m_libraryFiles(std::move(libraryFiles))
 {
     g_instance = this;
 }
@@ -77,6 +77,8 @@ bool CollageApp::start()
     new MainFrameOutput(*m_mainFrame, m_prompter);
     new MonthCalendarCommand(*m_mainFrame, m_sharedPicture);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
+    m_folderPrompter.setMemoryFile(startup.photoListFolder() + StartFolderPrompter::fileName());
+    m_folderPrompter.setProjectPath([panels] { return panels->projectCommands().currentPath(); });
     const auto openAsked = [panels](const QString& path) { panels->openProjectFileAsked(path); };
     new ExternalDrops(*m_mainFrame, m_prompter, startup.photoListFolder(), openAsked);
     connect(m_singleInstance.get(), &SingleInstance::openRequested, panels, openAsked);

@@ -2,6 +2,7 @@
 
 #include "app/language_table.h"
 #include "app/shared_picture_buffer.h"
+#include "platform/start_folder_prompter.h"
 
 #include <QObject>
 #include <QString>
@@ -50,6 +51,8 @@ public:
     int run();
 
 private:
+    // Every dialog of the window goes through it, so file dialogs start in a useful folder.
+    StartFolderPrompter m_folderPrompter;
     Prompter& m_prompter;
     LibraryFilesFactory m_libraryFiles;
     std::unique_ptr<SingleInstance> m_singleInstance;

@@ -17,6 +17,7 @@
 #include "platform/prompter.h"
 #include "tools/ui/photo_library_panel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -25,6 +26,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 // The widget library's resources live in a static library: register them before use.
@@ -130,6 +132,11 @@ MainFrame::MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter
         m_importProgress->follow(m_photoImport);
         m_photoPanel->setEntries(entries);
         connect(m_photoImport, &PhotoImport::photoImported, m_photoPanel, &PhotoLibraryPanel::entriesChanged);
+        // One word at the end of a run about every file left out, never a box per file.
+        connect(m_photoImport, &PhotoImport::importFinished, this, [this] {
+            if (const QString summary = m_photoImport->summary(); !summary.isEmpty())
+                m_prompter.message(summary, Prompter::Icon::Warning);
+        });
     }
     registerCommands();
 
@@ -236,6 +243,12 @@ void MainFrame::createCanvas()
     connect(m_canvas, &CollageCanvas::canvasLeavePreview, this, &MainFrame::leavePreview);
     connect(m_canvas, &CollageCanvas::wheelZoomRequested, this, &MainFrame::zoomByWheel);
     connect(m_canvas, &CollageCanvas::fitRequested, this, [this] { applyZoom(ZoomList::kFitIndex); });
+    // Wherever the focus is in the window, not only on the canvas.
+    auto* fit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
+    connect(fit, &QShortcut::activated, this, [this] {
+        if (!m_previewing)
+            applyZoom(ZoomList::kFitIndex);
+    });
 }
 
 void MainFrame::createToolbar()
@@ -485,14 +498,32 @@ void MainFrame::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (layout.isCaptionDrag(point)) {
-        windowHandle()->startSystemMove();
+        // The move starts once the pointer travels: an X11 window manager takes the
+        // pointer for a move, so the second click of a double-click would never come.
+        m_captionPress = point;
         return;
     }
     QWidget::mousePressEvent(event);
 }
 
+void MainFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_captionPress.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
 void MainFrame::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_captionPress && (event->buttons() & Qt::LeftButton)) {
+        if ((event->position().toPoint() - *m_captionPress).manhattanLength() >= QApplication::startDragDistance()) {
+            m_captionPress.reset();
+            if (windowHandle())
+                windowHandle()->startSystemMove();
+        }
+        return;
+    }
+    m_captionPress.reset();
     const MainFrameLayout::Border border =
         m_maximised ? MainFrameLayout::Border::None : MainFrameLayout(size()).borderAt(event->position().toPoint());
     setCursor(sizingCursor(border));
@@ -502,6 +533,7 @@ void MainFrame::mouseMoveEvent(QMouseEvent* event)
 void MainFrame::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && MainFrameLayout::isCaptionDoubleClick(event->position().toPoint())) {
+        m_captionPress.reset();
         toggleMaximised();
         return;
     }

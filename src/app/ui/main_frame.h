@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 
@@ -147,6 +148,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -225,6 +227,8 @@ private:
 
     LibraryPanelSlot m_currentPanel = LibraryPanelSlot::Frame;
     bool m_maximised = false;
+    // Where a press on the caption began, until it turns into a move or ends.
+    std::optional<QPoint> m_captionPress;
     bool m_previewing = false;
     bool m_dropCursorShown = false;
 };

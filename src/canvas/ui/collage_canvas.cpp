@@ -104,8 +104,9 @@ void CollageCanvas::setPreviewMode(bool preview)
     recompose();
 }
 
-// A scrolled view starts at the collage's edge; the fitting zoom leaves the margin.
-int CollageCanvas::viewMargin() const { return 0; }
+// A scrolled view keeps a strip of workspace beyond each edge of the collage, so
+// the handles of an item at the edge are never cut; Preview shows no handles.
+int CollageCanvas::viewMargin() const { return m_project.previewMode() ? 0 : CanvasViewport::kMargin; }
 
 void CollageCanvas::updateScrollRanges()
 {

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace montora {
 
@@ -78,8 +80,8 @@ void EffectKindSelector::paintTile(QPainter& painter, int kind)
     const QRectF tile = QRectF(tileRect(kind)).adjusted(0.5, 0.5, -0.5, -0.5);
     const QColor colour = ColourTable::toQColor(EffectKinds::colour(kind));
     QLinearGradient shade(tile.topLeft(), tile.bottomLeft());
-    shade.setColorAt(0, colour.lighter(150));
-    shade.setColorAt(1, colour.darker(120));
+    shade.setColorAt(0, EffectKinds::tileTop(kind));
+    shade.setColorAt(1, EffectKinds::tileBottom(kind));
     QPainterPath outline;
     outline.addRoundedRect(tile, 4, 4);
     painter.fillPath(outline, shade);
@@ -95,11 +97,25 @@ void EffectKindSelector::paintTile(QPainter& painter, int kind)
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     painter.setFont(small);
-    painter.setPen(colour.lightness() > 150 ? Qt::black : Qt::white);
+    painter.setPen(EffectKinds::labelColour(kind));
     const QRectF text = tile.adjusted(radio.width() + 6, 0, -1, 0);
     const QString name = QFontMetrics(small).elidedText(EffectKinds::name(kind), Qt::ElideRight, int(text.width()));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);
     painter.setFont(font());
+}
+
+bool EffectKindSelector::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int kind = kindAt(help->pos());
+        if (kind >= 0)
+            QToolTip::showText(help->globalPos(), EffectKinds::toolTip(kind), this, tileRect(kind));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void EffectKindSelector::choose(int kind)

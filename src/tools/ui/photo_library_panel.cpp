@@ -16,6 +16,8 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace montora {
 
 namespace {
@@ -24,6 +26,8 @@ const QColor kBackground(240, 240, 240);
 const QColor kSelectionFrame(100, 100, 100);
 const QColor kBandFill(100, 100, 100, 120);
 constexpr int kIconSide = 32;
+const QColor kPartialMark(255, 176, 32);
+constexpr int kPartialMarkSide = 18;
 
 // A 1-pixel frame drawn inside `rect`.
 void frameRect(QPainter& painter, const QRect& rect, const QColor& colour)
@@ -122,8 +126,21 @@ QRect PhotoLibraryPanel::fittedRect(int k) const
 QString PhotoLibraryPanel::shownName(int k) const
 {
     const QFontMetrics metrics(font());
-    const int fit = PhotoNameText::fit(m_layout.nameStrip(k).width(), metrics.horizontalAdvance(QLatin1Char('T')));
-    return PhotoNameText::cut(m_selection.visibleEntry(k).record.name(), fit);
+    return PhotoNameText::elide(m_selection.visibleEntry(k).record.name(), m_layout.nameStrip(k).width(),
+                                [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+}
+
+bool PhotoLibraryPanel::showsPartialMark(int k) const
+{
+    return m_selection.visibleEntry(k).partial;
+}
+
+QString PhotoLibraryPanel::toolTipText(int k) const
+{
+    const PhotoListEntry& entry = m_selection.visibleEntry(k);
+    if (!entry.partial)
+        return entry.record.path();
+    return entry.record.path() + QStringLiteral("\nOnly part of this picture could be read: the file is cut short.");
 }
 
 bool PhotoLibraryPanel::showsMissingIcon(int k) const
@@ -155,16 +172,14 @@ void PhotoLibraryPanel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     if (m_entries && m_layout.columns() > 0) {
-        const QFontMetrics metrics(font());
-        const int fit = PhotoNameText::fit(m_layout.nameStrip(0).width(), metrics.horizontalAdvance(QLatin1Char('T')));
         for (int k = m_layout.firstPaintedCell(); k < m_layout.count() && !m_layout.isBelowPaintedArea(k); ++k)
-            paintCell(painter, k, fit);
+            paintCell(painter, k);
     }
     if (m_banding)
         painter.fillRect(PhotoGridLayout::bandRect(m_bandPress, m_bandPointer), kBandFill);
 }
 
-void PhotoLibraryPanel::paintCell(QPainter& painter, int k, int fitChars)
+void PhotoLibraryPanel::paintCell(QPainter& painter, int k)
 {
     const PhotoListEntry& entry = m_selection.visibleEntry(k);
     const QRect fitted = fittedRect(k);
@@ -179,17 +194,38 @@ void PhotoLibraryPanel::paintCell(QPainter& painter, int k, int fitChars)
     }
     painter.setPen(Qt::black);
     painter.drawText(m_layout.nameStrip(k), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     PhotoNameText::cut(entry.record.name(), fitChars));
+                     shownName(k));
     if (!QFileInfo::exists(entry.record.path())) {
         const QRect icon(fitted.x() + (fitted.width() - kIconSide) / 2, fitted.y() + (fitted.height() - kIconSide) / 2,
                          kIconSide, kIconSide);
         painter.drawPixmap(icon.topLeft(), PhotoLibraryArt::missingFileIcon(icon.size(), ratio));
     }
+    if (entry.partial)
+        paintPartialMark(painter, fitted);
     if (entry.record.state != 0) {
         frameRect(painter, fitted, kSelectionFrame);
         frameRect(painter, fitted.adjusted(1, 1, -1, -1), kSelectionFrame);
         frameRect(painter, fitted.adjusted(2, 2, -2, -2), Qt::white);
     }
+}
+
+// A cut file decodes with a grey lower part that looks like the photo itself:
+// a warning corner tells the two apart.
+void PhotoLibraryPanel::paintPartialMark(QPainter& painter, const QRect& fitted)
+{
+    const int side = std::min({kPartialMarkSide, fitted.width(), fitted.height()});
+    if (side < 6)
+        return;
+    const QPoint corner = fitted.topRight() + QPoint(1, 0);
+    const QPolygon triangle({corner, corner + QPoint(-side, 0), corner + QPoint(0, side)});
+    painter.save();
+    painter.setPen(QColor(120, 60, 0));
+    painter.setBrush(kPartialMark);
+    painter.drawPolygon(triangle);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(corner.x() - side / 2, corner.y(), side / 2, side / 2), Qt::AlignCenter,
+                     QStringLiteral("!"));
+    painter.restore();
 }
 
 // -- selection ----------------------------------------------------------------
@@ -317,7 +353,7 @@ bool PhotoLibraryPanel::event(QEvent* event)
         auto* help = static_cast<QHelpEvent*>(event);
         const int k = m_entries ? m_layout.cellAt(help->pos()) : -1;
         if (k >= 0)
-            QToolTip::showText(help->globalPos(), m_selection.visibleEntry(k).record.path(), this);
+            QToolTip::showText(help->globalPos(), toolTipText(k), this);
         else
             QToolTip::hideText();
         return true;

@@ -49,6 +49,9 @@ public:
     QString shownName(int k) const;
     // Whether cell k shows the missing-file icon (its file no longer exists).
     bool showsMissingIcon(int k) const;
+    // Whether cell k is marked as a picture that could be read only in part.
+    bool showsPartialMark(int k) const;
+    QString toolTipText(int k) const;
     // The rectangle cell k's picture is drawn in.
     QRect fittedRect(int k) const;
     bool isBanding() const { return m_banding; }
@@ -97,7 +100,8 @@ private:
     void moveBand(QPoint pointer);
     void sendSelection(bool changedByClick);
     const QImage& thumbnail(int k);
-    void paintCell(QPainter& painter, int k, int fitChars);
+    void paintCell(QPainter& painter, int k);
+    static void paintPartialMark(QPainter& painter, const QRect& fitted);
 
     std::vector<PhotoListEntry>* m_entries = nullptr;
     PhotoGridLayout m_layout;

@@ -137,7 +137,9 @@ void ToolDialog::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && event->position().y() < kDragHeight) {
         m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - pos();
+        // From the press itself, not pos(): a window manager that framed the dialog
+        // late can leave pos() at the screen's corner, and the first move would jump there.
+        m_dragOffset = event->position().toPoint();
         event->accept();
         return;
     }

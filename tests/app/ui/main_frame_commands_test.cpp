@@ -157,7 +157,16 @@ TEST_F(MainFrameCommandsTest, ZoomStopsAtTwoHundredAndTwentyFivePercent)
     ASSERT_NE(canvas, nullptr);
     for (const QSize collage : {QSize(3200, 400), QSize(400, 3200)}) {
         ASSERT_TRUE(project().setSize(collage.width(), collage.height()));
-        emit canvas->fitRequested(); // what Ctrl+0 on the canvas sends
+        if (collage.width() > collage.height()) {
+            emit canvas->fitRequested(); // what Ctrl+0 on the canvas sends
+        } else {
+            // Ctrl+0 works from any child of the window, here the photo library.
+            emit frame->zoomBox()->activated(5);
+            ASSERT_NE(frame->zoomBox()->currentText(), "Fit");
+            QWidget* elsewhere = frame->photoLibraryPanel();
+            ASSERT_NE(elsewhere, nullptr);
+            QTest::keyClick(elsewhere, Qt::Key_0, Qt::ControlModifier);
+        }
         EXPECT_EQ(frame->zoomBox()->currentText(), "Fit");
         const QRect shown = Compositor::collageRect(collage, project().zoom()).translated(-project().scroll());
         EXPECT_TRUE(canvas->rect().contains(shown)) << shown.width() << "x" << shown.height();

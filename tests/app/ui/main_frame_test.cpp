@@ -6,10 +6,13 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/shell_menu.h"
 #include "support/scripted_prompter.h"
+#include "support/test_files.h"
+#include "tools/ui/photo_library_panel.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QLineEdit>
@@ -231,4 +234,51 @@ TEST(MainFrame, ClosingDuringAPhotoImportSavesTheEntriesThatArrived)
     ASSERT_TRUE(saved.load(data.path()).isOk());
     EXPECT_EQ(saved.entries().size(), kept);
     EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST(MainFrame, AnImportThatLeftFilesOutSaysWhichAndWhyOnceAtItsEnd)
+{
+    QTemporaryDir data;
+    QTemporaryDir pictures;
+    const auto file = [&](const QString& name, const QByteArray& bytes) {
+        EXPECT_TRUE(test::writeFileBytes(pictures.filePath(name), bytes));
+        return pictures.filePath(name);
+    };
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(test::seededImage(320, 240, 7).save(&buffer, "JPEG", 90));
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(test::quadrantImage(40, 30).save(&pngBuffer, "PNG"));
+    const QStringList picked{file("whole.png", png), file("notes.jpg", "shopping list\n"),
+                             file("cut.jpg", jpeg.left(jpeg.size() / 2)), file("wide.png", test::forgedPng(25000, 800)),
+                             file("huge.png", test::forgedPng(30000, 30000))};
+
+    test::ScriptedPrompter prompter;
+    prompter.openFileAnswers.push_back(picked);
+    auto files = std::make_unique<LibraryStartupFiles>();
+    const std::vector<PhotoListEntry>& entries = files->photoList().entries();
+    MainFrame frame(std::move(files), prompter);
+    frame.setPhotoListFolder(data.path());
+    frame.show();
+    ASSERT_TRUE(frame.photoImport()->importPhotos(prompter));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frame.photoImport()->isBusy(); }, 20000));
+    QTest::qWait(20);
+
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_FALSE(entries[0].partial);
+    EXPECT_TRUE(entries[1].partial) << "the cut JPEG comes in with a grey lower half";
+    EXPECT_FALSE(frame.photoLibraryPanel()->showsPartialMark(0));
+    EXPECT_TRUE(frame.photoLibraryPanel()->showsPartialMark(1));
+    ASSERT_EQ(prompter.messages().size(), 1) << prompter.messages().join("\n---\n").toStdString();
+    const QString summary = prompter.messages()[0];
+    EXPECT_TRUE(summary.startsWith("2 of 5 files were added")) << summary.toStdString();
+    for (const char* name : {"notes.jpg: ", "wide.png: The picture is too large", "huge.png: The picture is too large"})
+        EXPECT_TRUE(summary.contains(name)) << name << "\n" << summary.toStdString();
+    EXPECT_FALSE(summary.contains("whole.png"));
+    EXPECT_TRUE(summary.contains("cut short") && summary.contains("\ncut.jpg"));
+    EXPECT_FALSE(summary.contains(pictures.path())) << "names, not full paths";
+    frame.close();
 }

@@ -33,6 +33,14 @@ protected:
         return canvas.project().itemCount() - 1;
     }
 
+    // Scrolls past the workspace strip, so that window points are collage points.
+    void scrollToTheCollageCorner()
+    {
+        canvas.scrollHorizontally(ScrollAction::ThumbTrack, 16);
+        canvas.scrollVertically(ScrollAction::ThumbTrack, 16);
+        ASSERT_EQ(canvas.project().scroll(), QPoint(0, 0));
+    }
+
     CollageCanvas canvas;
 };
 
@@ -40,6 +48,7 @@ TEST_F(CollageCanvasTest, ClickPicksTheTopmostItemAndADragMovesIt)
 {
     const int below = addClipart(QSize(200, 100), QPoint(0, 0));
     const int above = addClipart(QSize(200, 100), QPoint(100, 50));
+    scrollToTheCollageCorner();
     QSignalSpy changed(&canvas, &CollageCanvas::canvasChanged);
 
     QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 75));
@@ -90,7 +99,7 @@ TEST_F(CollageCanvasTest, DragsRedrawTheSameSurfaceAsAWholeRecomposition)
     canvas.project().setResources(&resources);
     addClipart(QSize(200, 100), QPoint(20, 20));
     addClipart(QSize(200, 100), QPoint(120, 90));
-    canvas.project().setScroll(QPoint(0, 0));
+    scrollToTheCollageCorner();
 
     auto wholeRecomposition = [this] {
         const QImage partial = canvas.surface().copy();
@@ -137,7 +146,7 @@ TEST_F(CollageCanvasTest, HandleDragResizesAndDeleteThenUndoBringsItBack)
 {
     const int item = addClipart(QSize(200, 100), QPoint(0, 0));
     canvas.project().item(item).setSelected(true);
-    canvas.recompose();
+    scrollToTheCollageCorner();
     QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(204, 104));
     QTest::mouseMove(&canvas, QPoint(100 + 223, 50));
     QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100 + 223, 50));
@@ -175,23 +184,25 @@ TEST_F(CollageCanvasTest, ScrollBarsFollowTheZoomedCollage)
     canvas.recompose();
     ASSERT_TRUE(canvas.verticalBar()->isVisible());
     ASSERT_TRUE(canvas.horizontalBar()->isVisible());
-    EXPECT_EQ(canvas.verticalBar()->range(), 768 - 300 + 17);
-    EXPECT_EQ(canvas.horizontalBar()->range(), 1024 - 400 + 17);
+    // With a 16-pixel strip of workspace beyond each edge.
+    EXPECT_EQ(canvas.verticalBar()->range(), 768 + 32 - 300 + 17);
+    EXPECT_EQ(canvas.horizontalBar()->range(), 1024 + 32 - 400 + 17);
+    EXPECT_EQ(canvas.project().scroll(), QPoint(-16, -16));
     EXPECT_EQ(canvas.verticalBar()->geometry(), QRect(QPoint(384, -1), QPoint(400, 300 - 17)));
 
     const int item = addClipart(QSize(100, 100), QPoint(0, 150));
     canvas.scrollVertically(ScrollAction::PageDown);
-    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 100));
+    EXPECT_EQ(canvas.project().scroll(), QPoint(-16, 84));
     EXPECT_EQ(canvas.verticalBar()->position(), 100);
-    // A window point now lands 100 pixels further down the collage.
-    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    // A window point now lands 84 pixels further down the collage.
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(66, 76));
     EXPECT_TRUE(canvas.project().item(item).isSelected());
     canvas.scrollVertically(ScrollAction::Bottom);
-    EXPECT_EQ(canvas.project().scroll().y(), 768 - 300 + 17);
+    EXPECT_EQ(canvas.project().scroll().y(), 768 + 16 - 300 + 17);
     canvas.scrollVertically(ScrollAction::PageDown);
-    EXPECT_EQ(canvas.project().scroll().y(), 768 - 300 + 17);
+    EXPECT_EQ(canvas.project().scroll().y(), 768 + 16 - 300 + 17);
     canvas.scrollVertically(ScrollAction::ThumbTrack, 7);
-    EXPECT_EQ(canvas.project().scroll().y(), 7);
+    EXPECT_EQ(canvas.project().scroll().y(), 7 - 16);
 
     canvas.setZoom(0.25f);
     EXPECT_FALSE(canvas.verticalBar()->isVisible());
@@ -211,11 +222,11 @@ void wheel(QWidget* widget, QPoint at, QPoint angle, Qt::KeyboardModifiers modif
 TEST_F(CollageCanvasTest, WheelScrollsAndCtrlWheelZoomsAboutThePointer)
 {
     wheel(&canvas, QPoint(100, 100), QPoint(0, -120), Qt::NoModifier);
-    EXPECT_EQ(canvas.project().scroll(), QPoint(0, 60));
+    EXPECT_EQ(canvas.project().scroll(), QPoint(-16, 44));
     wheel(&canvas, QPoint(100, 100), QPoint(0, -120), Qt::ShiftModifier);
-    EXPECT_EQ(canvas.project().scroll(), QPoint(60, 60));
+    EXPECT_EQ(canvas.project().scroll(), QPoint(44, 44));
     wheel(&canvas, QPoint(100, 100), QPoint(0, 0), Qt::NoModifier, QPoint(-7, 5)); // a touchpad
-    EXPECT_EQ(canvas.project().scroll(), QPoint(67, 55));
+    EXPECT_EQ(canvas.project().scroll(), QPoint(51, 39));
 
     QSignalSpy fit(&canvas, &CollageCanvas::fitRequested);
     QTest::keyClick(&canvas, Qt::Key_0, Qt::ControlModifier);
@@ -230,7 +241,7 @@ TEST_F(CollageCanvasTest, WheelScrollsAndCtrlWheelZoomsAboutThePointer)
     const QPointF after = QPointF(pointer + canvas.project().scroll()) / canvas.project().zoom();
     EXPECT_NEAR(after.x(), under.x(), 1.0);
     EXPECT_NEAR(after.y(), under.y(), 1.0);
-    EXPECT_EQ(canvas.horizontalBar()->position(), canvas.project().scroll().x());
+    EXPECT_EQ(canvas.horizontalBar()->position(), canvas.project().scroll().x() + 16);
 
     // Zoomed out the collage is centred, and a click still picks what is drawn under it.
     wheel(&canvas, pointer, QPoint(0, -120), Qt::ControlModifier);
@@ -252,6 +263,24 @@ TEST_F(CollageCanvasTest, HandlesShowAboveHigherItemsAndBeyondTheCollageEdge)
     EXPECT_EQ(canvas.surface().pixel(corner + QPoint(100 + 4, 100 + 4)), SelectionHandles::kResizeFill);
     // The top-left square lies outside the collage, on the workspace.
     EXPECT_EQ(canvas.surface().pixel(corner + QPoint(-4, -4)), SelectionHandles::kResizeFill);
+}
+
+TEST_F(CollageCanvasTest, ScrolledViewKeepsTheHandlesAtTheCollageEdgeInSight)
+{
+    // 1024 x 768 at 100% scrolls in the 400 x 300 window; at the bars' start the
+    // top-left handle of an item in the collage's corner must still be drawn.
+    const int item = addClipart(QSize(100, 100), QPoint(0, 0));
+    canvas.project().item(item).setSelected(true);
+    canvas.recompose();
+    ASSERT_TRUE(canvas.verticalBar()->isVisible());
+    ASSERT_EQ(canvas.verticalBar()->position(), 0);
+    const QPoint corner = -canvas.project().scroll();
+    ASSERT_GE(corner.x(), 8);
+    ASSERT_GE(corner.y(), 8);
+    EXPECT_EQ(canvas.surface().pixel(corner + QPoint(-4, -4)), SelectionHandles::kResizeFill);
+    // Scrolled to the end, the far edge has the same strip of workspace.
+    canvas.scrollVertically(ScrollAction::Bottom);
+    EXPECT_EQ(canvas.surface().pixel(50, canvas.height() - 17 - 8), Compositor::kWorkspace);
 }
 
 TEST_F(CollageCanvasTest, ContextMenuIsHandedOn)
