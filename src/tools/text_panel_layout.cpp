@@ -29,7 +29,6 @@ TextPanelLayout::TextPanelLayout(QSize client)
     gallery = span(kGalleryLeft, kMargin, kGalleryRight, std::max(kMargin + 1, height - 18));
     textBox = span(kTextBoxLeft, kMargin, std::max(kTextBoxLeft + 1, client.width() - kMargin),
                    std::max(kMargin + 1, height - kMargin));
-    addButton = QRect(QPoint(0, height - 1 - kAddButton.height()), kAddButton);
 
     const int labelRight = kControlsLeft - 5;
     int top = slider.top() + 2;
@@ -39,6 +38,10 @@ TextPanelLayout::TextPanelLayout(QSize client)
         top += kSteps[size_t(i)];
         labels[size_t(i)] = span(kMargin, top, labelRight, top + labelHeight);
     }
+    // "Add" sits in the bottom-left corner, 1 pixel above the edge; in a panel too
+    // short for it below the last caption it gets lower rather than cover the caption.
+    const int addTop = std::max(height - 1 - kAddButton.height(), labels.back().bottom() + 1);
+    addButton = span(0, addTop, kAddButton.width(), std::max(addTop + 1, height - 1));
     sliderNumber = span(kControlsRight - 20, slider.top() - 14, kControlsRight, slider.top());
     styleCaption = span(kGalleryLeft, kMargin - 16, kGalleryRight, kMargin);
 }
