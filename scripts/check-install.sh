@@ -26,6 +26,9 @@ expected=(
   share/man/man1/montora.1.gz share/man/man1/montora-studio.1.gz
   share/doc/montora-studio/copyright share/doc/montora-studio/changelog.gz
 )
+for pack in cliparts frames brushes chrome ca emboss cloth glow neon; do
+  expected+=(share/montora-studio/packs/montora-starter-$pack.irs)
+done
 for f in "${expected[@]}"; do
   [ -s "$prefix/$f" ] || fail "$f is missing or empty"
 done
@@ -63,6 +66,14 @@ zcat "$prefix/share/man/man1/montora.1.gz" | grep -q 'render' || fail "montora m
 "$prefix/bin/montora" photos list > /dev/null
 [ ! -e "$prefix/bin/Data" ] || fail "the installed CLI made a data folder beside itself"
 [ -d "$HOME/.local/share/Montora Studio/Data" ] || fail "no data folder in the user's data location"
+
+# The installed programs find the starter packs, and a data folder takes them once.
+first=$("$prefix/bin/montora" pack starter) || fail "montora pack starter: $first"
+grep -q "^imported	9 pack" <<< "$first" || fail "installed starter packs not imported: $first"
+again=$("$prefix/bin/montora" pack starter) || fail "montora pack starter again: $again"
+grep -q "^imported	0 pack" <<< "$again" || fail "starter packs imported twice: $again"
+count=$("$prefix/bin/montora" library list clipart.cfg | awk -F'\t' '$1 == "count" { print $2 }')
+[ "${count:-0}" -ge 50 ] || fail "only $count starter cliparts"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures install check(s) failed"

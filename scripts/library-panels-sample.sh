@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fills a data folder with small libraries for looking at the library panels:
-# the built-in masks, a few frames and cliparts, and the six decoration styles.
+# the built-in masks, a few frames and cliparts, the six decoration styles and brushes.
 #   scripts/library-panels-sample.sh FOLDER [path/to/montora]
 set -euo pipefail
 
@@ -52,4 +52,15 @@ for i in "${!styles[@]}"; do
     "$montora" --data-dir "$scratch" pack import "$scratch/style.irs" >/dev/null
     mv "$scratch/clipart.cfg" "$folder/${styles[$i]}"
 done
+# Brushes: a stamp keeps the picture's alpha and takes the brush colour, so only the
+# shapes matter (dark, to show on the strip). Extra options soften an edge.
+brush() {
+    gm convert -size 64x64 xc:none -fill '#404040' -draw "$2" "${@:3}" "PNG32:$work/brush_$1.png"
+}
+brush 1dot 'circle 32,32 32,10' -blur 0x4
+brush 2star 'polygon 32,4 39,24 60,25 43,38 49,59 32,47 15,59 21,38 4,25 25,24'
+brush 3leaf 'ellipse 32,32 12,28 0,360' -blur 0x1
+brush 4tile 'roundrectangle 12,12 52,52 8,8'
+"$montora" pack build --kind brush --out "$work/brushes.irs" "$work"/brush_*.png >/dev/null
+"$montora" --data-dir "$folder" pack import "$work/brushes.irs" >/dev/null
 echo "library files written to $folder"

@@ -30,6 +30,7 @@ QList<CommandId> allCommandIds()
         CommandId::ImportResourcePack, CommandId::WallpaperMode1,     CommandId::WallpaperMode0,
         CommandId::WallpaperMode2,     CommandId::WindowColour,       CommandId::ClearWindowFlag,
         CommandId::SetWindowFlag,      CommandId::CanvasOperation,    CommandId::SaveProject,
+        CommandId::TabBrush,           CommandId::PanelBrush,
     };
     for (int id = int(CommandId::RecentProjectFirst); id <= int(CommandId::RecentProjectLast); ++id)
         ids << CommandId(id);
@@ -63,6 +64,7 @@ QList<CommandId> sameCommandIds(CommandId id)
         {CommandId::TabClipart, CommandId::PanelClipart},
         {CommandId::TabTuning, CommandId::PanelTuning},
         {CommandId::TabText, CommandId::PanelText},
+        {CommandId::TabBrush, CommandId::PanelBrush},
         {CommandId::OnlineHelp, CommandId::FrameworkHelp},
         {CommandId::About, CommandId::SystemAbout},
         {CommandId::FileMenuButton, CommandId::OpenFileMenu},

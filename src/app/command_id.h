@@ -66,11 +66,13 @@ enum class CommandId : int {
     TabClipart = 10702,
     TabTuning = 10703,
     TabText = 10705,
+    TabBrush = 10704,
     PanelFrame = 10910,
     PanelMask = 10911,
     PanelClipart = 10912,
     PanelTuning = 10914,
     PanelText = 10916,
+    PanelBrush = 10913,
 
     // Help.
     OnlineHelp = 10930,

@@ -9,7 +9,12 @@ namespace montora {
 // photo list "srcmedia.cfg", whose entries the main window keeps here.
 class LibraryStartupFiles : public StartupLibraryFiles {
 public:
+    // The starter packs come from `starterPackFolder` (none when empty).
+    LibraryStartupFiles();
+    explicit LibraryStartupFiles(QString starterPackFolder);
+
     Status installMaskPack(const QString& folder) override;
+    void installStarterPacks(const QString& folder) override;
     void loadPhotoList(const QString& folder) override;
     Status savePhotoList(const QString& folder) override;
     std::vector<PhotoListEntry>* photoEntries() override { return &m_photoList.entries(); }
@@ -20,6 +25,7 @@ public:
     const PhotoList::LoadResult& lastLoad() const { return m_lastLoad; }
 
 private:
+    QString m_starterPackFolder;
     PhotoList m_photoList;
     PhotoList::LoadResult m_lastLoad;
 };

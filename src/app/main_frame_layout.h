@@ -14,7 +14,7 @@ struct MainFrameLayout {
     static constexpr QSize kMinimumSize{800, 570};
     static constexpr int kCaptionHeight = 30;
     static constexpr int kToolbarButtons = 16;
-    static constexpr int kLibraryTabs = 5;
+    static constexpr int kLibraryTabs = 6;
     static constexpr int kMenuBarButtons = 4;
     static constexpr QSize kToolbarButtonSize{22, 21};
 

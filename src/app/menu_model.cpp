@@ -73,6 +73,8 @@ QList<MenuItem> fileMenu(const QStringList& recent)
                                             MenuItem::line(),
                                             entry("Import Photo to Library", CommandId::ImportPhoto,
                                                   "menu_import_photo"),
+                                            entry("Import Resource Pack...", CommandId::ImportResourcePack,
+                                                  "menu_import_pack"),
                                             entry("Batch Convert", CommandId::BatchConverter, "menu_batch_convert"),
                                             MenuItem::line(), previewItem(), MenuItem::line(),
                                             entry("Exit", CommandId::Exit, "menu_exit")};
@@ -113,7 +115,8 @@ QList<MenuItem> MenuModel::items(MenuKind kind, const QStringList& recent)
                 panelEntry("Mask", CommandId::PanelMask, "menu_mask", LibraryPanelSlot::Mask),
                 panelEntry("Clipart", CommandId::PanelClipart, "menu_clipart", LibraryPanelSlot::Clipart),
                 panelEntry("Tuning", CommandId::PanelTuning, "menu_tuning", LibraryPanelSlot::Tuning),
-                panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text)};
+                panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text),
+                panelEntry("Brush", CommandId::PanelBrush, "menu_brush", LibraryPanelSlot::Brush)};
     case MenuKind::Help:
         return {entry("Online Help Content", CommandId::OnlineHelp, "menu_help"),
                 entry("About", CommandId::About, "menu_about")};

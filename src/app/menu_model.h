@@ -12,7 +12,7 @@
 namespace montora {
 
 // The library panels the tabs and the panel menu switch between.
-enum class LibraryPanelSlot : int { Frame = 0, Mask = 1, Clipart = 2, Tuning = 3, Text = 4 };
+enum class LibraryPanelSlot : int { Frame = 0, Mask = 1, Clipart = 2, Tuning = 3, Text = 4, Brush = 5 };
 
 // One entry of a popup menu: a separator, or a caption with its command and its
 // icon's artwork name. `enabledBy` names the toolbar button whose enabled state

@@ -17,6 +17,9 @@ public:
     // and its thumbnails ("tbmask.cfg"), the thumbnails first, so that a failure
     // never leaves a "mask.cfg" that a later start would take as installed.
     virtual Status installMaskPack(const QString& folder) = 0;
+    // Imports the starter packs the data folder has not had yet (cliparts, frames,
+    // brushes, decorations); a pack that fails is tried again at the next start.
+    virtual void installStarterPacks(const QString& folder) {}
 
     // Loads the photo list ("srcmedia.cfg" in `folder`). A file that ends early
     // keeps the complete entries read before the damage and is deleted; a missing

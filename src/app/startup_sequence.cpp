@@ -35,6 +35,7 @@ Status StartupSequence::run()
     }));
     if (!QFileInfo::exists(folder + kMaskLibrary))
         MONTORA_TRY(writeAndWait(folder, {kMaskThumbnails, kMaskLibrary}, [&] { return m_library.installMaskPack(folder); }));
+    m_library.installStarterPacks(folder);
     QThread::msleep(static_cast<unsigned long>(m_options.settleMs));
 
     auto table = LanguageTable::fromFile(folder + kLanguageFile);

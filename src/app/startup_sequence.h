@@ -14,7 +14,8 @@ class StartupLibraryFiles;
 
 // The start-up work on the data folder, in order: the folder prepared; "lang.mfd"
 // written from the built-in language resource at every start; the mask pack
-// installed when "mask.cfg" is missing; "lang.mfd" read and deciphered into the
+// installed when "mask.cfg" is missing; the starter packs not imported yet;
+// "lang.mfd" read and deciphered into the
 // language table; the photo list loaded.
 //
 // Every wait for a file is bounded: a data folder that cannot be written is one

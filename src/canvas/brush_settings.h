@@ -22,6 +22,9 @@ struct BrushSettings {
     std::vector<QSize> sizes;
 
     bool hasBrush() const { return brushIndex >= 0 && brushIndex < int(sizes.size()); }
+    // The brush library's pictures, in record order. A chosen index past the new
+    // library is let go, and with it brush mode.
+    void setLibrary(std::vector<QImage> libraryPictures);
 };
 
 } // namespace montora

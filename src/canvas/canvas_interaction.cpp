@@ -199,8 +199,10 @@ CanvasResponse CanvasInteraction::escapeKey()
 
 void CanvasInteraction::stamp(QPoint windowPoint)
 {
+    // A stamp deselects everything: the handles it takes away are redrawn too.
+    const QRect deselected = selectedArea();
     if (m_project.addBrushStamp(m_project.viewPoint(windowPoint)).isOk())
-        recompose(changedBounds(m_project.items().back(), m_project.zoom()));
+        recompose(deselected | changedBounds(m_project.items().back(), m_project.zoom()));
 }
 
 void CanvasInteraction::rotateSelected(QPointF surface)

@@ -128,9 +128,16 @@ void CollageProject::pushHistory()
         m_historyListener();
 }
 
+void CollageProject::startHistoryHere()
+{
+    m_unrecordedTextEdit = false;
+    m_history.clear();
+    m_history.setBase(HistorySnapshot::capture(m_items));
+}
+
 void CollageProject::restoreSnapshot(int index)
 {
-    const HistorySnapshot* snapshot = m_history.at(index);
+    const HistorySnapshot* snapshot = index >= 0 ? m_history.at(index) : &m_history.base();
     m_items = snapshot ? snapshot->restore() : std::vector<CanvasItem>();
     // A crop or frame changes a photo's box after its region was made, so the
     // region is made again from the box the step recorded.
@@ -558,8 +565,7 @@ void CollageProject::replaceDocument(CollageProject&& opened)
         clipart->pictureId = pixels ? m_pixelStore.share(*pixels) : -1;
     }
     m_regions = std::move(opened.m_regions);
-    m_history = std::move(opened.m_history);
-    m_unrecordedTextEdit = false;
+    startHistoryHere();
     m_scroll = QPoint();
     const bool wasModified = m_modified;
     m_modified = opened.m_modified;

@@ -153,6 +153,9 @@ public:
     // history listener (the window refreshes its buttons).
     void pushHistory();
     void setHistoryListener(std::function<void()> listener) { m_historyListener = std::move(listener); }
+    // An empty history whose oldest undo returns to the items as they are now (an
+    // opened collage), not to an empty collage.
+    void startHistoryHere();
     bool canUndo() const { return m_history.currentIndex() >= 0; }
     bool canRedo() const { return m_history.currentIndex() < m_history.size() - 1; }
     // Each returns false when it had nothing to do. Both mark the collage modified.

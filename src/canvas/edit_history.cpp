@@ -15,6 +15,7 @@ void EditHistory::clear()
 {
     m_steps.clear();
     m_index = -1;
+    m_base = HistorySnapshot();
 }
 
 void EditHistory::setCurrentIndex(int index) { m_index = std::clamp(index, -1, size() - 1); }

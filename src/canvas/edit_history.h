@@ -20,8 +20,13 @@ public:
     int size() const { return int(m_steps.size()); }
     // Null when there is no such step.
     const HistorySnapshot* at(int index) const;
+    // What undoing the oldest step returns to: the collage as it was opened, or
+    // nothing (cleared along with the steps).
+    void setBase(HistorySnapshot base) { m_base = std::move(base); }
+    const HistorySnapshot& base() const { return m_base; }
 
 private:
+    HistorySnapshot m_base;
     std::vector<HistorySnapshot> m_steps;
     int m_index = -1;
 };

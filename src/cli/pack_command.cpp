@@ -3,6 +3,7 @@
 
 #include "library/resource_pack_builder.h"
 #include "library/resource_pack_importer.h"
+#include "library/starter_packs.h"
 #include "platform/data_folder.h"
 
 #include <QFileInfo>
@@ -14,11 +15,14 @@ namespace {
 const char* kPackUsage =
     "Usage: montora pack build --kind frame|mask|clipart|decoration|brush --out PACK.irs [--insets L,T,R,B] PICTURE...\n"
     "       montora pack import PACK.irs\n"
+    "       montora pack starter\n"
     "build: one record per picture, stored as PNG with its thumbnail (the picture itself for cliparts and\n"
     "brushes, fitted into 120 x 120 otherwise). Frames take --insets (fractions of the picture's width and\n"
     "height of the opening the photo fills), or else the box of their transparent pixels.\n"
     "import: appends the pack's records to the library files of the data folder, once per pack file name\n"
-    "(\"Already in the library.\" and exit 1 when a pack of that name was imported before).";
+    "(\"Already in the library.\" and exit 1 when a pack of that name was imported before).\n"
+    "starter: imports the starter packs installed with the program that the data folder has not had yet\n"
+    "(the window does this at every start).";
 
 std::optional<FrameInsets> parseInsets(const QString& text)
 {
@@ -116,6 +120,27 @@ int import(CliContext& context)
     return kSuccess;
 }
 
+int starter(CliContext& context)
+{
+    if (!context.args.isEmpty())
+        return usageError(context, "pack starter takes no arguments", kPackUsage);
+    const QString packs = StarterPacks::folder();
+    if (packs.isEmpty()) {
+        context.err << "montora: the starter packs are not installed beside the program\n";
+        return kFailure;
+    }
+    if (const Status ready = DataFolder::prepare(); !ready) {
+        context.err << "montora: " << ready.message() << "\n";
+        return kFailure;
+    }
+    const StarterPacks::Summary summary = StarterPacks::install(DataFolder::path(), packs);
+    context.out << "packs\t" << packs << "\nimported\t" << summary.packsImported << " pack(s), "
+                << summary.recordsImported << " record(s)\n";
+    for (const QString& failure : summary.failures)
+        context.err << "montora: " << failure << "\n";
+    return summary.failures.isEmpty() ? kSuccess : kFailure;
+}
+
 int run(CliContext& context)
 {
     if (context.args.isEmpty() || wantsHelp(context.args)) {
@@ -127,6 +152,8 @@ int run(CliContext& context)
         return build(context);
     if (sub == "import")
         return import(context);
+    if (sub == "starter")
+        return starter(context);
     return usageError(context, "unknown pack command \"" + sub + "\"", kPackUsage);
 }
 

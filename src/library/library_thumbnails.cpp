@@ -10,7 +10,7 @@ namespace montora {
 
 namespace {
 
-Result<LibraryThumbnails::Entry> readEntry(BinaryReader& reader, QSize box)
+Result<LibraryThumbnails::Entry> readEntry(BinaryReader& reader, QSize box, LibraryThumbnails::Records records)
 {
     MONTORA_TRY_ASSIGN(header, LibraryFile::readHeader(reader, LibraryLayout::Thumbnail));
     LibraryRecord record;
@@ -22,16 +22,16 @@ Result<LibraryThumbnails::Entry> readEntry(BinaryReader& reader, QSize box)
     record.payload = QByteArray();
     const QSize size(record.width, record.height);
     const QSize fitted = LibraryGridLayout::fittedRect(size, QRect(QPoint(0, 0), box)).size();
-    if (fitted != size)
-        image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return LibraryThumbnails::Entry{size, image.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+    QImage picture = fitted != size ? image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image;
+    return LibraryThumbnails::Entry{size, picture.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                                    records == LibraryThumbnails::Records::Keep ? image : QImage()};
 }
 
 } // namespace
 
 // Record by record, so that only one full-size picture is in memory at a time
 // (custom mask thumbnails are whole pictures).
-Status LibraryThumbnails::load(const QString& path, QSize box)
+Status LibraryThumbnails::load(const QString& path, QSize box, Records records)
 {
     m_entries.clear();
     QFile file(path);
@@ -40,7 +40,7 @@ Status LibraryThumbnails::load(const QString& path, QSize box)
     BinaryReader reader(file);
     MONTORA_TRY_ASSIGN(count, LibraryFile::readCount(reader));
     for (std::int32_t i = 0; i < count; ++i) {
-        auto entry = readEntry(reader, box);
+        auto entry = readEntry(reader, box, records);
         if (!entry) // a damaged record ends the list: the ones before it keep their indices
             return Status::error(QStringLiteral("\"%1\" is damaged at record %2: %3").arg(path).arg(i).arg(entry.message()));
         m_entries.push_back(std::move(entry).value());

@@ -18,12 +18,15 @@ public:
     struct Entry {
         QSize recordSize; // as the record states it
         QImage picture;   // ARGB32 premultiplied, fitted into the box
+        QImage record;    // ARGB32, the record's pixels as they are; kept only when asked
     };
+    enum class Records { Drop, Keep };
 
     // Replaces the entries with the records of the file at `path`. A missing or
     // unreadable file leaves none; a damaged one keeps the records before the
     // damage. The status tells what went wrong (ok when the whole file was read).
-    Status load(const QString& path, QSize box);
+    // Brushes keep their full-size pixels: strokes are stamped from them.
+    Status load(const QString& path, QSize box, Records records = Records::Drop);
     void clear() { m_entries.clear(); }
 
     int count() const { return int(m_entries.size()); }

@@ -46,7 +46,16 @@ LibraryRefresh ResourcePackImporter::refreshFor(ResourceKind kind)
     return LibraryRefresh::None;
 }
 
-PackImportResult ResourcePackImporter::import(const QString& packPath) const
+PackImportResult ResourcePackImporter::import(const QString& packPath) const { return importAs(packPath, {}); }
+
+PackImportResult ResourcePackImporter::importInto(const QString& packPath, const QString& thumbnailFile) const
+{
+    if (LibraryFiles::layoutOf(thumbnailFile) != LibraryLayout::Thumbnail)
+        return failed({}, QStringLiteral("\"%1\" is not a picture library.").arg(thumbnailFile));
+    return importAs(packPath, thumbnailFile);
+}
+
+PackImportResult ResourcePackImporter::importAs(const QString& packPath, const QString& thumbnailTarget) const
 {
     PackImportResult result;
     if (!QDir().mkpath(m_folder))
@@ -61,7 +70,7 @@ PackImportResult ResourcePackImporter::import(const QString& packPath) const
         result.message = QStringLiteral("Already in the library.");
         return result;
     }
-    result = appendRecords(packPath);
+    result = appendRecords(packPath, thumbnailTarget);
     if (result.outcome == PackImportResult::Outcome::Failed) {
         // Nothing of the pack was kept, so a later try must not be taken for a duplicate.
         if (const Status forgotten = imported.forget(name); !forgotten)
@@ -70,7 +79,7 @@ PackImportResult ResourcePackImporter::import(const QString& packPath) const
     return result;
 }
 
-PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) const
+PackImportResult ResourcePackImporter::appendRecords(const QString& packPath, const QString& thumbnailTarget) const
 {
     PackImportResult result;
     ResourcePackReader pack;
@@ -79,13 +88,18 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) co
     const ResourceKind kind = pack.kind();
     result.kind = kind;
     result.declared = pack.declaredCount();
+    const bool redirected = !thumbnailTarget.isEmpty();
+    if (redirected && ResourcePack::pictureFile(kind))
+        return failed(result, QStringLiteral("A %1 pack keeps its pictures; it cannot go into \"%2\".")
+                                  .arg(ResourcePack::kindName(kind), thumbnailTarget));
     if (kind == ResourceKind::Masks) {
         // Imported masks are numbered after the built-in ones.
         if (const Status ready = MaskLibrary(m_folder).ensureBuiltInMasks(); !ready)
             return failed(result, ready.message());
     }
 
-    LibraryAppender thumbnails(m_folder + ResourcePack::thumbnailFile(kind), LibraryLayout::Thumbnail);
+    LibraryAppender thumbnails(m_folder + (redirected ? thumbnailTarget : ResourcePack::thumbnailFile(kind)),
+                               LibraryLayout::Thumbnail);
     std::unique_ptr<LibraryAppender> pictures;
     if (const auto file = ResourcePack::pictureFile(kind))
         pictures = std::make_unique<LibraryAppender>(m_folder + *file, ResourcePack::pictureLayout(kind));
@@ -120,7 +134,7 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath) co
         return failed(result, committed.message());
     }
     result.imported = pack.recordsRead();
-    result.refresh = refreshFor(kind);
+    result.refresh = redirected ? LibraryRefresh::None : refreshFor(kind);
     result.outcome = PackImportResult::Outcome::Imported;
     return result;
 }

@@ -37,11 +37,16 @@ public:
     explicit ResourcePackImporter(const QString& folder);
 
     PackImportResult import(const QString& packPath) const;
+    // The same, with the records of a clipart or brush pack going into another
+    // library of that layout instead (the starter decorations go into the style
+    // files, which no pack kind names). Refreshes no panel.
+    PackImportResult importInto(const QString& packPath, const QString& thumbnailFile) const;
 
     static LibraryRefresh refreshFor(ResourceKind kind);
 
 private:
-    PackImportResult appendRecords(const QString& packPath) const;
+    PackImportResult importAs(const QString& packPath, const QString& thumbnailTarget) const;
+    PackImportResult appendRecords(const QString& packPath, const QString& thumbnailTarget) const;
 
     QString m_folder;
 };

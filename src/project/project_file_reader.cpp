@@ -39,8 +39,9 @@ Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
 {
     const Status items = readItems(project, in);
     project.forgetPixelPictures();
-    MONTORA_TRY(items);
-    return PixelPictureBlock::read(project, in);
+    const Status status = items ? PixelPictureBlock::read(project, in) : items;
+    project.startHistoryHere();
+    return status;
 }
 
 Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in)

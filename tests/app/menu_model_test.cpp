@@ -21,14 +21,15 @@ TEST(MenuModel, FileAndHelpMenus)
 {
     EXPECT_EQ(shape(MenuKind::File), "New Project|Open Project|Save Project (Ctrl+S)|Save Project As...|Save Collage|-|"
                                      "Set as Wallpaper|Remove Wallpaper|-|"
-                                     "Import Photo to Library|Batch Convert|-|Preview|-|Exit");
+                                     "Import Photo to Library|Import Resource Pack...|Batch Convert|-|Preview|-|Exit");
     const QList<MenuItem> file = MenuModel::items(MenuKind::File);
     EXPECT_EQ(file[0].command, CommandId::NewProject);
     EXPECT_EQ(file[2].command, CommandId::SaveProject);
     EXPECT_EQ(file[6].command, CommandId::WallpaperMode0);
     EXPECT_EQ(file[7].command, CommandId::WallpaperMode1);
     EXPECT_EQ(file[9].command, CommandId::ImportPhoto);
-    EXPECT_EQ(file[10].command, CommandId::BatchConverter);
+    EXPECT_EQ(file[10].command, CommandId::ImportResourcePack);
+    EXPECT_EQ(file[11].command, CommandId::BatchConverter);
     EXPECT_EQ(file.last().command, CommandId::Exit);
     EXPECT_EQ(file.last().icon, "menu_exit");
     EXPECT_EQ(shape(MenuKind::Help), "Online Help Content|About");
@@ -67,7 +68,7 @@ TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)
 
 TEST(MenuModel, PanelMenuChecksTheVisiblePanelOnly)
 {
-    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text");
+    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text|Brush");
     const QList<MenuItem> panel = MenuModel::items(MenuKind::Panel);
     int checked = 0;
     for (const MenuItem& item : panel)

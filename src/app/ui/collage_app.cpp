@@ -81,7 +81,7 @@ bool CollageApp::start()
     new ExternalDrops(*m_mainFrame, m_prompter, startup.photoListFolder(), openAsked);
     connect(m_singleInstance.get(), &SingleInstance::openRequested, panels, openAsked);
     static constexpr CommandId kTabs[] = {CommandId::TabFrame, CommandId::TabMask, CommandId::TabClipart,
-                                          CommandId::TabTuning, CommandId::TabText};
+                                          CommandId::TabTuning, CommandId::TabText, CommandId::TabBrush};
     if (m_panelAtStart >= 0 && m_panelAtStart < int(std::size(kTabs)))
         m_mainFrame->runCommand(kTabs[m_panelAtStart]);
     m_mainFrame->show();

@@ -55,16 +55,17 @@ constexpr MenuBarEntry kMenuBar[MainFrameLayout::kMenuBarButtons] = {
 
 struct TabEntry {
     CommandId command;
-    int captionSlot; // -1: the caption is not in the language table
+    int captionSlot;     // -1: the caption is not in the language table
+    const char* caption; // then this one
 };
 constexpr TabEntry kTabs[MainFrameLayout::kLibraryTabs] = {
-    {CommandId::TabFrame, 8}, {CommandId::TabMask, 22}, {CommandId::TabClipart, 10},
-    {CommandId::TabTuning, -1}, {CommandId::TabText, 14},
+    {CommandId::TabFrame, 8, nullptr},      {CommandId::TabMask, 22, nullptr}, {CommandId::TabClipart, 10, nullptr},
+    {CommandId::TabTuning, -1, "Tuning"},   {CommandId::TabText, 14, nullptr}, {CommandId::TabBrush, -1, "Brush"},
 };
 
 QString tabCaption(const TabEntry& tab)
 {
-    return tab.captionSlot < 0 ? QStringLiteral("Tuning") : LangString(tab.captionSlot);
+    return tab.captionSlot < 0 ? QString::fromLatin1(tab.caption) : LangString(tab.captionSlot);
 }
 
 SkinButton::Skin captionSkin(const QString& kind)
@@ -387,6 +388,7 @@ void MainFrame::updateToolbar()
 {
     m_toolbarState.update(m_canvas->project());
     refreshToolbarButtons();
+    emit toolbarUpdated();
 }
 
 // A button shows enabled when the toolbar rule allows it and its command exists.

@@ -53,7 +53,7 @@ public:
     static constexpr int kCaptionHeight = MainFrameLayout::kCaptionHeight;
     // The slot of the title drawn in the caption area.
     static constexpr int kTitleSlot = 23;
-    static constexpr int kPanelSlots = 5;
+    static constexpr int kPanelSlots = 6;
 
     MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter& prompter, QWidget* parent = nullptr);
     ~MainFrame() override;
@@ -136,6 +136,9 @@ public:
 signals:
     // A command identifier reached the window (shortcut, menu, toolbar).
     void commandRequested(montora::CommandId id);
+    // The toolbar followed a change of the canvas (after CANVAS_CHANGED, undo, redo
+    // and the panels' edits): the place to follow the canvas state.
+    void toolbarUpdated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

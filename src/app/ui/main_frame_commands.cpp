@@ -35,7 +35,7 @@ struct PanelCommand {
 constexpr PanelCommand kPanelCommands[] = {
     {CommandId::TabFrame, LibraryPanelSlot::Frame},     {CommandId::TabMask, LibraryPanelSlot::Mask},
     {CommandId::TabClipart, LibraryPanelSlot::Clipart}, {CommandId::TabTuning, LibraryPanelSlot::Tuning},
-    {CommandId::TabText, LibraryPanelSlot::Text},
+    {CommandId::TabText, LibraryPanelSlot::Text},       {CommandId::TabBrush, LibraryPanelSlot::Brush},
 };
 
 struct MenuOpener {

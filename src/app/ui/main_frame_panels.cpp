@@ -9,6 +9,7 @@
 #include "library/effect_kinds.h"
 #include "library/library_files.h"
 #include "library/library_panel_rules.h"
+#include "library/ui/brush_panel.h"
 #include "library/ui/decoration_column.h"
 #include "library/ui/effect_kind_selector.h"
 #include "library/ui/library_panel.h"
@@ -54,12 +55,13 @@ QCursor dropCursor()
 
 MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QString& dataFolder)
     : QObject(&frame), m_frame(frame), m_canvas(*frame.canvas()), m_canvasAlive(frame.canvas()), m_prompter(prompter),
-      m_resources(dataFolder),
+      m_dataFolder(dataFolder), m_resources(dataFolder),
       m_asker(prompter, &frame), m_commands(m_canvas.project(), prompter, m_asker, dataFolder)
 {
     m_canvas.project().setResources(&m_resources);
     createStrips(dataFolder);
     createDecorations(dataFolder);
+    createBrushPanel(dataFolder);
     new MainFrameText(m_frame, prompter);
     registerProjectCommands();
     m_session = new ProjectSession(m_frame, m_canvas, m_commands, prompter, dataFolder,
@@ -67,6 +69,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
                                        runProjectCommand(command);
                                    });
     m_frame.setHandler(CommandId::BatchConverter, [this] { BatchConvertDialog(m_prompter, &m_frame).exec(); });
+    m_frame.setHandler(CommandId::ImportResourcePack, [this] { importResourcePack(); });
     m_canvas.recompose();
 }
 
@@ -123,6 +126,22 @@ void MainFramePanels::createDecorations(const QString& dataFolder)
     m_canvas.project().setEffectTintColour(m_decorations->tint());
 }
 
+void MainFramePanels::createBrushPanel(const QString& dataFolder)
+{
+    m_brushes = new BrushPanel;
+    m_brushes->setFolder(dataFolder);
+    m_brushes->setPrompter(&m_prompter);
+    connect(m_brushes, &BrushPanel::brushChanged, this,
+            [this] { m_brushes->applyTo(m_canvas.project().brushSettings()); });
+    m_brushes->loadBrushes();
+    m_frame.setLibraryPanel(int(LibraryPanelSlot::Brush), m_brushes);
+    // Adding a photo or clipart, framing, masking and tuning end brush mode.
+    connect(&m_frame, &MainFrame::toolbarUpdated, this, [this] {
+        if (m_canvasAlive)
+            m_brushes->showBrushMode(m_canvas.project().brushSettings().brushMode);
+    });
+}
+
 void MainFramePanels::connectDrags(QObject* source)
 {
     auto started = [this](int dropKind, const QList<int>& ids) {
@@ -164,6 +183,35 @@ void MainFramePanels::dropOnCanvas(QPoint canvasPoint)
     const std::vector<int> ids(m_pendingIds.begin(), m_pendingIds.end());
     CollageProject& project = m_canvas.project();
     afterCanvasEdit(project.applyLibrarySelection(m_pendingKind, ids, project.viewPoint(canvasPoint)));
+}
+
+void MainFramePanels::importResourcePack()
+{
+    const QStringList chosen = m_prompter.openFiles(ResourcePack::kOpenFilter, Prompter::Selection::Single);
+    if (chosen.isEmpty())
+        return;
+    const PackImportResult result = ResourcePackImporter(m_dataFolder).import(chosen.first());
+    switch (result.outcome) {
+    case PackImportResult::Outcome::AlreadyInLibrary: m_prompter.message(result.message); return;
+    case PackImportResult::Outcome::Failed:
+        m_prompter.message(QStringLiteral("The resource pack could not be imported.\n%1").arg(result.message),
+                           Prompter::Icon::Warning);
+        return;
+    case PackImportResult::Outcome::Imported: reloadAfterImport(result.refresh); return;
+    }
+}
+
+void MainFramePanels::reloadAfterImport(LibraryRefresh refresh)
+{
+    // New records go after the old ones, so a selected entry keeps its index.
+    switch (refresh) {
+    case LibraryRefresh::FramePanel: framePanel()->load(LibraryFiles::kFrameThumbnails, true); break;
+    case LibraryRefresh::MaskPanel: maskPanel()->load(LibraryFiles::kMaskThumbnails, true); break;
+    case LibraryRefresh::ClipartPanel: clipartPanel()->load(LibraryFiles::kClipart, true); break;
+    case LibraryRefresh::BrushPanel: brushPanel()->loadBrushes(); break;
+    case LibraryRefresh::None: break;
+    }
+    emit resourcePackImported(refresh);
 }
 
 void MainFramePanels::followDrag(const QPoint& globalPosition)

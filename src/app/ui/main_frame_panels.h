@@ -3,6 +3,7 @@
 #include "app/project_commands.h"
 #include "app/ui/dialog_settings_asker.h"
 #include "canvas/library_resources.h"
+#include "library/resource_pack_importer.h"
 
 #include <QList>
 #include <QObject>
@@ -15,6 +16,7 @@
 
 namespace montora {
 
+class BrushPanel;
 class CollageCanvas;
 class DecorationColumn;
 class LibraryPanel;
@@ -40,6 +42,8 @@ public:
     LibraryPanel* maskPanel() const { return m_strips[1]; }
     LibraryPanel* clipartPanel() const { return m_strips[2]; }
     DecorationColumn* decorationColumn() const { return m_decorations; }
+    // Reload it with loadBrushes() after the brush library changed.
+    BrushPanel* brushPanel() const { return m_brushes; }
     ProjectCommands& projectCommands() { return m_commands; }
     ProjectSession& session() { return *m_session; }
 
@@ -54,10 +58,20 @@ public:
     void apply(int code, int index);
     // The library drop: the pending strip drag released at a canvas point.
     void dropOnCanvas(QPoint canvasPoint);
+    // 10904: asks for a resource pack, imports it into the data folder and reloads
+    // the strip of its kind; a duplicate or a refused pack is reported.
+    void importResourcePack();
+
+signals:
+    // A pack was imported; `refresh` names the library that grew (the brush panel
+    // reloads on BrushPanel).
+    void resourcePackImported(montora::LibraryRefresh refresh);
 
 private:
     void createStrips(const QString& dataFolder);
+    void reloadAfterImport(LibraryRefresh refresh);
     void createDecorations(const QString& dataFolder);
+    void createBrushPanel(const QString& dataFolder);
     void connectDrags(QObject* source);
     void registerProjectCommands();
     void followDrag(const QPoint& globalPosition);
@@ -73,12 +87,14 @@ private:
     // this object: the destructor asks whether it is still there.
     QPointer<CollageCanvas> m_canvasAlive;
     Prompter& m_prompter;
+    QString m_dataFolder;
     LibraryResources m_resources;
     DialogSettingsAsker m_asker;
     ProjectCommands m_commands;
     ProjectSession* m_session = nullptr; // a child of the window
     std::array<LibraryPanel*, 3> m_strips{};
     DecorationColumn* m_decorations = nullptr;
+    BrushPanel* m_brushes = nullptr;
 
     int m_pendingKind = -1;
     QList<int> m_pendingIds;

@@ -94,11 +94,20 @@ Prompter& LibraryPanel::prompter()
 
 bool LibraryPanel::load(const QString& fileName, bool keepSelection)
 {
+    return loadFile(fileName, keepSelection, LibraryThumbnails::Records::Drop);
+}
+
+bool LibraryPanel::loadBrushes() { return loadFile(LibraryFiles::kBrushes, true, LibraryThumbnails::Records::Keep); }
+
+QImage LibraryPanel::recordPicture(int k) const { return k >= 0 && k < count() ? m_thumbnails.at(k).record : QImage(); }
+
+bool LibraryPanel::loadFile(const QString& fileName, bool keepSelection, LibraryThumbnails::Records records)
+{
     m_fileName = fileName;
     const QString folder = this->folder();
     const QString path = folder.isEmpty() ? QString() : folder + fileName;
     const int box = LibraryGridLayout::kCell - 2 * LibraryGridLayout::kPictureInset;
-    const bool complete = m_thumbnails.load(path, QSize(box, box)).isOk();
+    const bool complete = m_thumbnails.load(path, QSize(box, box), records).isOk();
     if (!keepSelection) {
         m_layout.setScroll(0);
         select(-1);

@@ -41,6 +41,11 @@ public:
     // Shows the records of a library file. False when the file is missing or
     // damaged; the panel then lists what could be read (possibly nothing).
     bool load(const QString& fileName, bool keepSelection);
+    // The brush library, as load() does, but every record's full-size pixels are
+    // kept for stamping. The selection stays when its record is still listed.
+    bool loadBrushes();
+    // Record k's pixels as the file holds them (ARGB32); only the brush library keeps them.
+    QImage recordPicture(int k) const;
     // Shows decoration style s (0 the cliparts, 1 to 6 the styles); any other
     // number keeps the current file. With keepSelection the scroll position and
     // the selected index stay as they were.
@@ -91,6 +96,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool loadFile(const QString& fileName, bool keepSelection, LibraryThumbnails::Records records);
     SkinButton* addButton(int id, const QString& caption, int slot);
     void relayout();
     void scrollTo(int position);

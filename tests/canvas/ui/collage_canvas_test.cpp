@@ -56,6 +56,27 @@ TEST_F(CollageCanvasTest, ClickPicksTheTopmostItemAndADragMovesIt)
     EXPECT_EQ(canvas.surface().pixel(106, 66), SelectionHandles::kResizeFill);
 }
 
+TEST_F(CollageCanvasTest, TheFirstStampOfAStrokeTakesTheHandlesOffTheScreen)
+{
+    const int item = addClipart(QSize(100, 80), QPoint(20, 20));
+    canvas.project().item(item).setSelected(true);
+    canvas.recompose();
+    QImage dot(10, 10, QImage::Format_ARGB32);
+    dot.fill(Qt::black);
+    BrushSettings& brush = canvas.project().brushSettings();
+    brush.setLibrary({dot});
+    brush.brushIndex = 0;
+    brush.size = 10;
+    brush.brushMode = true;
+
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    ASSERT_FALSE(canvas.project().item(item).isSelected());
+    const QImage drawn = canvas.surface().copy();
+    canvas.recompose();
+    EXPECT_EQ(drawn, canvas.surface());
+}
+
 // A drag redraws only around the dragged item; what it leaves on the surface must be
 // what a whole recomposition draws.
 TEST_F(CollageCanvasTest, DragsRedrawTheSameSurfaceAsAWholeRecomposition)
