@@ -122,6 +122,7 @@ void CollageProject::appendCreated(CanvasItem item, QPainterPath baseRegion)
 
 void CollageProject::pushHistory()
 {
+    m_unrecordedTextEdit = false; // the step holds it
     m_history.push(HistorySnapshot::capture(m_items));
     if (m_historyListener)
         m_historyListener();
@@ -129,6 +130,7 @@ void CollageProject::pushHistory()
 
 void CollageProject::startHistoryHere()
 {
+    m_unrecordedTextEdit = false;
     m_history.clear();
     m_history.setBase(HistorySnapshot::capture(m_items));
 }
@@ -148,6 +150,7 @@ void CollageProject::restoreSnapshot(int index)
 
 bool CollageProject::undo()
 {
+    recordTextEdit();
     const int index = m_history.currentIndex();
     if (index < 0)
         return false;
@@ -159,6 +162,8 @@ bool CollageProject::undo()
 
 bool CollageProject::redo()
 {
+    // A pending edit is newer than the redo steps and discards them, as any edit does.
+    recordTextEdit();
     if (!canRedo())
         return false;
     const int index = m_history.currentIndex() + 1;
@@ -313,6 +318,7 @@ Status CollageProject::addBrushStamp(const ViewPoint& at)
 
 Status CollageProject::addText()
 {
+    recordTextEdit();
     TextStyleRecord text{};
     text.font.lfHeight = m_textStyle.font.lfHeight;
     std::memcpy(text.font.lfFaceName, m_textStyle.font.lfFaceName, sizeof(text.font.lfFaceName));
@@ -347,36 +353,51 @@ int CollageProject::firstSelectedTextIndex() const
     return -1;
 }
 
-void CollageProject::setText(const QString& text)
+bool CollageProject::setText(const QString& text)
 {
     m_textStyle.setText(text);
     const int index = firstSelectedTextIndex();
     if (index < 0)
-        return;
+        return false;
     TextStyleRecord& item = *m_items[size_t(index)].asText();
+    if (std::memcmp(item.textBytes, m_textStyle.textBytes, sizeof(item.textBytes)) == 0)
+        return false;
     std::memcpy(item.textBytes, m_textStyle.textBytes, sizeof(item.textBytes));
     const QSize measured = StyledText::measureText(item.font, item.text());
     item.width = measured.width();
     item.height = measured.height();
     m_regions.replace(item.regionIndex, HitRegionList::rectangle(item.width, item.height));
     m_items[size_t(index)].runtime().clear();
+    m_unrecordedTextEdit = true;
     setModified(true);
+    return true;
 }
 
-void CollageProject::setTextStyle(const TextStyleRecord& style)
+bool CollageProject::setTextStyle(const TextStyleRecord& style)
 {
     m_textStyle = style;
     const int index = firstSelectedTextIndex();
     if (index < 0)
-        return;
+        return false;
     TextStyleRecord& item = *m_items[size_t(index)].asText();
+    const TextStyleRecord before = item;
     std::memcpy(item.font.lfFaceName, style.font.lfFaceName, sizeof(item.font.lfFaceName));
     item.font.lfWidth = 0;
     item.style = style.style;
     item.colour1 = style.colour1;
     item.colour2 = style.colour2;
     item.transparency = style.transparency;
+    if (std::memcmp(&before, &item, sizeof(item)) == 0)
+        return false;
+    m_unrecordedTextEdit = true;
     setModified(true);
+    return true;
+}
+
+void CollageProject::recordTextEdit()
+{
+    if (m_unrecordedTextEdit)
+        pushHistory();
 }
 
 Status CollageProject::noPhotoSelected()
@@ -554,6 +575,7 @@ void CollageProject::replaceDocument(CollageProject&& opened)
 
 void CollageProject::clear()
 {
+    m_unrecordedTextEdit = false;
     m_history.clear();
     m_items.clear();
     m_regions.clear();

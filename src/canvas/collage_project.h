@@ -108,11 +108,17 @@ public:
     // corner at half its measured size.
     Status addText();
     // The typed text: becomes the current style's text (cut at 999 bytes) and the
-    // first selected text item's, which is measured again.
-    void setText(const QString& text);
+    // first selected text item's, which is measured again. True when that item changed.
+    bool setText(const QString& text);
     // A new current style: the first selected text item takes its face, effect,
     // colours and transparency, keeping its text, size, place, scale and angle.
-    void setTextStyle(const TextStyleRecord& style);
+    // True when that item changed.
+    bool setTextStyle(const TextStyleRecord& style);
+    // Text and style edits are not recorded one by one (that would be a step per
+    // key): the window records them when the typing pauses. Undo, redo and adding
+    // text record a pending one first, so it stays a step of its own.
+    bool hasUnrecordedTextEdit() const { return m_unrecordedTextEdit; }
+    void recordTextEdit();
 
     // Operations on the selected photo.
     Status setFrame(int frameIndex);
@@ -200,6 +206,7 @@ private:
     BrushSettings m_brush;
     ColorRef m_effectTint = kDefaultTint;
     TextStyleRecord m_textStyle;
+    bool m_unrecordedTextEdit = false;
     CanvasResources* m_resources = nullptr;
     std::function<void()> m_historyListener;
     std::function<void()> m_modifiedListener;

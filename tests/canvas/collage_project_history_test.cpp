@@ -126,6 +126,32 @@ TEST_F(CollageHistoryTest, AnEditAfterUndoDiscardsTheRedoSteps)
     EXPECT_EQ(project.itemCount(), 0);
 }
 
+// Typing is recorded when it pauses; an undo that comes first must take back only
+// the typing, not the step before it as well.
+TEST_F(CollageHistoryTest, TypingNotYetRecordedIsItsOwnUndoStep)
+{
+    project.setText("Sea");
+    ASSERT_TRUE(project.addText().isOk());
+    const QSize added = project.item(0).boxSize();
+    EXPECT_TRUE(project.setText("Seaside"));
+    EXPECT_FALSE(project.setText("Seaside")) << "the same text again is no edit";
+    EXPECT_EQ(project.history().size(), 1);
+
+    ASSERT_TRUE(project.undo());
+    ASSERT_EQ(project.itemCount(), 1);
+    EXPECT_EQ(project.item(0).asText()->text(), "Sea");
+    EXPECT_EQ(project.item(0).boxSize(), added);
+    ASSERT_TRUE(project.redo());
+    EXPECT_EQ(project.item(0).asText()->text(), "Seaside");
+
+    // A pending edit after an undo discards the redo steps, as any edit does.
+    project.undo();
+    project.setText("Seashore");
+    EXPECT_FALSE(project.redo());
+    EXPECT_EQ(project.item(0).asText()->text(), "Seashore");
+    EXPECT_FALSE(project.hasUnrecordedTextEdit());
+}
+
 TEST_F(CollageHistoryTest, DeletingTheOnlyItemCanBeUndone)
 {
     ASSERT_TRUE(project.addClipart(5, ViewPoint::atCollage(QPoint(3, 4))).isOk());

@@ -1,6 +1,7 @@
 #include "app/ui/main_frame_panels.h"
 
 #include "app/ui/main_frame.h"
+#include "app/ui/main_frame_text.h"
 #include "app/ui/project_session.h"
 #include "app/ui/shell_art.h"
 #include "canvas/ui/collage_canvas.h"
@@ -61,6 +62,7 @@ MainFramePanels::MainFramePanels(MainFrame& frame, Prompter& prompter, const QSt
     createStrips(dataFolder);
     createDecorations(dataFolder);
     createBrushPanel(dataFolder);
+    new MainFrameText(m_frame, prompter);
     registerProjectCommands();
     m_session = new ProjectSession(m_frame, m_canvas, m_commands, prompter, dataFolder,
                                    [this](std::function<ProjectCommands::Outcome()> command) {

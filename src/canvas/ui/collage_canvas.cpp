@@ -334,16 +334,20 @@ void CollageCanvas::showCursor(CanvasCursor cursor)
 bool CollageCanvas::undo()
 {
     const bool acted = m_project.undo();
-    if (acted)
+    if (acted) {
         recompose();
+        emit historyRestored();
+    }
     return acted;
 }
 
 bool CollageCanvas::redo()
 {
     const bool acted = m_project.redo();
-    if (acted)
+    if (acted) {
         recompose();
+        emit historyRestored();
+    }
     return acted;
 }
 

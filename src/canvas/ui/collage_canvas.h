@@ -72,6 +72,8 @@ signals:
     void canvasLeavePreview();
     // A text item was clicked; its text goes to the text panel.
     void textItemPicked(const QString& text);
+    // Undo or redo put back an earlier state of the items.
+    void historyRestored();
 
 protected:
     bool event(QEvent* event) override;
