@@ -203,31 +203,48 @@ private:
 // A byte of randomness to a whole number in 0..count-1, all but evenly.
 inline int pick(std::uint64_t bits, int count) { return int(((bits & 0xFF) * unsigned(count)) >> 8); }
 
-void noiseRow(const Byte* in, Byte* out, int n, RowRandom random)
-{
-    for (int i = 0; i < n; i += 8) {
-        std::uint64_t bits = random.next();
-        for (int k = i; k < std::min(n, i + 8); ++k, bits >>= 8)
-            out[k] = clampByte(in[k] + pick(bits, 51) - 25);
+// A row's worth of random bytes at a time, so the arithmetic after it runs on
+// many channels at once.
+class RandomBytes {
+public:
+    explicit RandomBytes(int n) : m_bytes(size_t(n + 8)) {}
+
+    const Byte* fill(RowRandom random, int n)
+    {
+        for (int i = 0; i < n; i += 8) {
+            const std::uint64_t bits = random.next();
+            std::memcpy(m_bytes.data() + i, &bits, 8);
+        }
+        return m_bytes.data();
     }
+
+private:
+    std::vector<Byte> m_bytes;
+};
+
+void noiseRow(const Byte* in, Byte* out, int n, const Byte* random)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = clampByte(in[i] + ((random[i] * 51) >> 8) - 25);
 }
 
-void jitterRow(const QImage& source, int y, Byte* out, RowRandom random)
+// Two random bytes per pixel, one for each direction.
+void jitterRow(const QImage& source, int y, Byte* out, const Byte* random)
 {
     const int width = source.width();
     const int height = source.height();
-    std::uint64_t bits = 0;
+    std::array<const Byte*, 5> rows{};
+    for (int dy = -2; dy <= 2; ++dy)
+        rows[size_t(dy + 2)] = y + dy >= 0 && y + dy < height ? source.constScanLine(y + dy) : nullptr;
     for (int x = 0; x < width; ++x) {
-        if (x % 4 == 0)
-            bits = random.next();
-        int sx = x + pick(bits, 5) - 2;
-        int sy = y + pick(bits >> 8, 5) - 2;
-        bits >>= 16;
-        if (sx < 0 || sx >= width || sy < 0 || sy >= height) {
-            sx = x;
-            sy = y;
-        }
-        std::memcpy(out + 3 * x, source.constScanLine(sy) + 3 * sx, 3);
+        const int dx = pick(random[2 * x], 5) - 2;
+        const int dy = pick(random[2 * x + 1], 5) - 2;
+        const int sx = x + dx;
+        const Byte* row = rows[size_t(dy + 2)];
+        const Byte* from = row && sx >= 0 && sx < width ? row + 3 * sx : rows[2] + 3 * x;
+        out[3 * x] = from[0];
+        out[3 * x + 1] = from[1];
+        out[3 * x + 2] = from[2];
     }
 }
 
@@ -304,11 +321,15 @@ bool run(EffectFilter::Kind kind, const QImage& source, QImage& target, int thre
     case Kind::Soften: return each(windowed<3>(source, convolveRow<3, kSoftenKernel, 16, 0>));
     case Kind::Noise:
         return each([&] {
-            return [&](int y, Byte* out) { noiseRow(source.constScanLine(y), out, n, RowRandom(options.seed, y)); };
+            return [&, random = RandomBytes(n)](int y, Byte* out) mutable {
+                noiseRow(source.constScanLine(y), out, n, random.fill(RowRandom(options.seed, y), n));
+            };
         });
     case Kind::Jitter:
         return each([&] {
-            return [&](int y, Byte* out) { jitterRow(source, y, out, RowRandom(options.seed, y)); };
+            return [&, random = RandomBytes(2 * source.width())](int y, Byte* out) mutable {
+                jitterRow(source, y, out, random.fill(RowRandom(options.seed, y), 2 * source.width()));
+            };
         });
     }
     return false;
