@@ -10,7 +10,8 @@
 # -spread 2, contour and edge beside -edge 1, emboss beside -emboss 1, and the five
 # kernels beside -convolve with the same kernel.
 #
-# usage: bench/effect-filters.sh   (RUNS, WARMUP, ONLY as in bench-lib.sh; PICTURE=a file to use)
+# usage: bench/effect-filters.sh   (RUNS, WARMUP, ONLY as in bench-lib.sh; PICTURE=a file to use;
+#        PEERS_DIR=the peers' folder when this checkout is not beside shared/)
 # prints: job peer seconds_median per_item_ms, then montora's ratio to gm per filter,
 # whole command and over the copy.
 set -uo pipefail
