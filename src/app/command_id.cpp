@@ -30,7 +30,7 @@ QList<CommandId> allCommandIds()
         CommandId::ImportResourcePack, CommandId::WallpaperMode1,     CommandId::WallpaperMode0,
         CommandId::WallpaperMode2,     CommandId::WindowColour,       CommandId::ClearWindowFlag,
         CommandId::SetWindowFlag,      CommandId::CanvasOperation,    CommandId::SaveProject,
-        CommandId::TabBrush,           CommandId::PanelBrush,
+        CommandId::TabBrush,           CommandId::PanelBrush,         CommandId::PanelRedEye,
     };
     for (int id = int(CommandId::RecentProjectFirst); id <= int(CommandId::RecentProjectLast); ++id)
         ids << CommandId(id);

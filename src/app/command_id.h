@@ -94,6 +94,8 @@ enum class CommandId : int {
     SaveProject = 10860,
     RecentProjectFirst = 10870,
     RecentProjectLast = 10877,
+    // The red-eye instruction panel, shown from the panel menu.
+    PanelRedEye = 10917,
 
     // Commands no menu or button of the window sends yet.
     Calendar = 10998,

@@ -1,5 +1,7 @@
 #include "app/menu_model.h"
 
+#include "imaging/effect_filter.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace {
 MenuItem entry(const char* caption, CommandId command, const char* icon,
                std::optional<ToolbarSlot> enabledBy = std::nullopt)
 {
-    return MenuItem{false, QString::fromLatin1(caption), command, QString::fromLatin1(icon), enabledBy, {}};
+    return MenuItem{false, QString::fromLatin1(caption), command, QString::fromLatin1(icon), enabledBy, {}, {}};
 }
 
 MenuItem panelEntry(const char* caption, CommandId command, const char* icon, LibraryPanelSlot panel)
@@ -80,12 +82,20 @@ QList<MenuItem> fileMenu(const QStringList& recent)
                                             entry("Exit", CommandId::Exit, "menu_exit")};
 }
 
+MenuItem filtersItem()
+{
+    MenuItem filters = entry("Filters", CommandId::PictureFilterFirst, "menu_filter");
+    for (const EffectFilter::Entry& effect : EffectFilter::entries())
+        filters.submenu << entry(effect.caption, CommandId(effect.commandId), "menu_filter");
+    return filters;
+}
+
 QList<MenuItem> editMenu()
 {
     return QList<MenuItem>{MenuItem::line()} + historyItems() +
            QList<MenuItem>{MenuItem::line(), settingItem(),
                            entry("Add Transparent Month Calender", CommandId::Calendar, "menu_calendar"),
-                           MenuItem::line()} +
+                           filtersItem(), MenuItem::line()} +
            selectionItems();
 }
 
@@ -116,7 +126,8 @@ QList<MenuItem> MenuModel::items(MenuKind kind, const QStringList& recent)
                 panelEntry("Clipart", CommandId::PanelClipart, "menu_clipart", LibraryPanelSlot::Clipart),
                 panelEntry("Tuning", CommandId::PanelTuning, "menu_tuning", LibraryPanelSlot::Tuning),
                 panelEntry("Text", CommandId::PanelText, "menu_text", LibraryPanelSlot::Text),
-                panelEntry("Brush", CommandId::PanelBrush, "menu_brush", LibraryPanelSlot::Brush)};
+                panelEntry("Brush", CommandId::PanelBrush, "menu_brush", LibraryPanelSlot::Brush),
+                panelEntry("Red Eye", CommandId::PanelRedEye, "menu_red_eye", LibraryPanelSlot::RedEye)};
     case MenuKind::Help:
         return {entry("Online Help Content", CommandId::OnlineHelp, "menu_help"),
                 entry("About", CommandId::About, "menu_about")};

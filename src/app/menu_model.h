@@ -12,7 +12,8 @@
 namespace montora {
 
 // The library panels the tabs and the panel menu switch between.
-enum class LibraryPanelSlot : int { Frame = 0, Mask = 1, Clipart = 2, Tuning = 3, Text = 4, Brush = 5 };
+// RedEye has no tab; the panel menu shows it in the same place.
+enum class LibraryPanelSlot : int { Frame = 0, Mask = 1, Clipart = 2, Tuning = 3, Text = 4, Brush = 5, RedEye = 6 };
 
 // One entry of a popup menu: a separator, or a caption with its command and its
 // icon's artwork name. `enabledBy` names the toolbar button whose enabled state
@@ -24,8 +25,10 @@ struct MenuItem {
     QString icon;
     std::optional<ToolbarSlot> enabledBy;
     std::optional<LibraryPanelSlot> panel;
+    // Not empty: the item opens this submenu and runs no command itself.
+    QList<MenuItem> submenu;
 
-    static MenuItem line() { return MenuItem{true, {}, {}, {}, {}, {}}; }
+    static MenuItem line() { return MenuItem{true, {}, {}, {}, {}, {}, {}}; }
 };
 
 enum class MenuKind { File, Edit, Panel, Help, CanvasContext, PhotoLibraryContext };

@@ -486,7 +486,7 @@ Status CollageProject::setCrop(int left, int top, int right, int bottom)
     return Status::ok();
 }
 
-Status CollageProject::setTuning(const ToneSettings& values, bool reset)
+Status CollageProject::setTuning(const ToneSettings& values, bool reset, HistoryStep step)
 {
     ToneSettings tone = values;
     tone.enabled = reset ? 0 : 1;
@@ -506,7 +506,8 @@ Status CollageProject::setTuning(const ToneSettings& values, bool reset)
         m_brush.brushMode = false;
         return Status::error(kSelectPhotoOrClipartMessage);
     }
-    pushHistory();
+    if (step == HistoryStep::Record)
+        pushHistory();
     setModified(true);
     return Status::ok();
 }

@@ -125,7 +125,9 @@ public:
     Status setMask(int maskIndex);
     Status setCrop(int left, int top, int right, int bottom);
     // Tuning of every selected photo and clipart; `reset` stores the values disabled.
-    Status setTuning(const ToneSettings& values, bool reset);
+    // A slider drag defers its history step to the drag's end (pushHistory()).
+    enum class HistoryStep { Record, Defer };
+    Status setTuning(const ToneSettings& values, bool reset, HistoryStep step = HistoryStep::Record);
     void setEffectTintColour(ColorRef colour);
     ColorRef effectTintColour() const { return m_effectTint; }
     // A library panel's pending request: 0 frame, 1 mask, 2 and 4 clipart at the point.

@@ -21,4 +21,14 @@ std::vector<CanvasItem> HistorySnapshot::restore() const
     return items;
 }
 
+bool HistorySnapshot::matches(const std::vector<CanvasItem>& items) const
+{
+    if (items.size() != m_items.size())
+        return false;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i].kind() != m_items[i].kind() || items[i].recordBytes() != m_items[i].recordBytes())
+            return false;
+    return true;
+}
+
 } // namespace montora

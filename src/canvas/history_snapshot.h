@@ -17,6 +17,9 @@ public:
     // Fresh copies of the items, runtime cleared.
     std::vector<CanvasItem> restore() const;
 
+    // True when the items hold the same records as this step (runtime state aside).
+    bool matches(const std::vector<CanvasItem>& items) const;
+
     int size() const { return int(m_items.size()); }
     const CanvasItem& at(int index) const { return m_items[size_t(index)]; }
 

@@ -37,10 +37,11 @@ TEST(MenuModel, FileAndHelpMenus)
 
 TEST(MenuModel, EditItemsFollowTheirToolbarButtons)
 {
-    EXPECT_EQ(shape(MenuKind::Edit), "-|Undo (Ctrl+Z)|Redo (Ctrl+Y)|-|Setting|Add Transparent Month Calender|-|"
+    EXPECT_EQ(shape(MenuKind::Edit), "-|Undo (Ctrl+Z)|Redo (Ctrl+Y)|-|Setting|Add Transparent Month Calender|Filters|-|"
                                      "Delete|Crop Photo|-|Move to Front|Move to Back|Move to Front of all Layers|Move to Back of all Layers");
     for (const MenuItem& item : MenuModel::items(MenuKind::Edit)) {
-        if (item.separator || item.command == CommandId::Setting || item.command == CommandId::Calendar)
+        if (item.separator || item.command == CommandId::Setting || item.command == CommandId::Calendar ||
+            !item.submenu.isEmpty())
             continue;
         ASSERT_TRUE(item.enabledBy.has_value()) << item.caption.toStdString();
         // The menu item and the toolbar button it follows run the same command.
@@ -48,9 +49,16 @@ TEST(MenuModel, EditItemsFollowTheirToolbarButtons)
         EXPECT_NE(int(tool), int(item.command));
     }
     const QList<MenuItem> edit = MenuModel::items(MenuKind::Edit);
-    EXPECT_EQ(edit[11].command, CommandId::MoveBackward);
-    EXPECT_EQ(edit[11].enabledBy, ToolbarSlot::MoveBackward);
-    EXPECT_EQ(edit[13].enabledBy, ToolbarSlot::MoveToBack);
+    EXPECT_EQ(edit[12].command, CommandId::MoveBackward);
+    EXPECT_EQ(edit[12].enabledBy, ToolbarSlot::MoveBackward);
+    EXPECT_EQ(edit[14].enabledBy, ToolbarSlot::MoveToBack);
+    // The thirteen picture filters, 11983 and 11987 being no filter.
+    const QList<MenuItem>& filters = edit[6].submenu;
+    ASSERT_EQ(filters.size(), 13);
+    EXPECT_EQ(filters.first().command, CommandId::PictureFilterFirst);
+    EXPECT_EQ(filters.last().command, CommandId::PictureFilterLast);
+    EXPECT_EQ(filters[6].caption, "Emboss");
+    EXPECT_EQ(int(filters[6].command), 11988);
 }
 
 TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)
@@ -68,7 +76,7 @@ TEST(MenuModel, CanvasContextMenuRepeatsFileAndEditItems)
 
 TEST(MenuModel, PanelMenuChecksTheVisiblePanelOnly)
 {
-    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text|Brush");
+    EXPECT_EQ(shape(MenuKind::Panel), "Frame|Mask|Clipart|Tuning|Text|Brush|Red Eye");
     const QList<MenuItem> panel = MenuModel::items(MenuKind::Panel);
     int checked = 0;
     for (const MenuItem& item : panel)

@@ -3,9 +3,11 @@
 #include "app/startup_library_files.h"
 #include "app/startup_sequence.h"
 #include "app/ui/external_drops.h"
+#include "app/ui/filter_commands.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/main_frame_output.h"
 #include "app/ui/main_frame_panels.h"
+#include "app/ui/main_frame_tuning.h"
 #include "app/ui/month_calendar_command.h"
 #include "app/ui/project_session.h"
 #include "imaging/image_library.h"
@@ -76,6 +78,8 @@ bool CollageApp::start()
     // export) before the panels' resources the export draws from.
     new MainFrameOutput(*m_mainFrame, m_prompter);
     new MonthCalendarCommand(*m_mainFrame, m_sharedPicture);
+    new MainFrameTuning(*m_mainFrame, m_prompter);
+    new FilterCommands(*m_mainFrame, m_prompter);
     auto* panels = new MainFramePanels(*m_mainFrame, m_prompter, startup.photoListFolder());
     m_folderPrompter.setMemoryFile(startup.photoListFolder() + StartFolderPrompter::fileName());
     m_folderPrompter.setProjectPath([panels] { return panels->projectCommands().currentPath(); });

@@ -54,7 +54,8 @@ public:
     static constexpr int kCaptionHeight = MainFrameLayout::kCaptionHeight;
     // The slot of the title drawn in the caption area.
     static constexpr int kTitleSlot = 23;
-    static constexpr int kPanelSlots = 6;
+    // The six tabs' panels and the red-eye panel, all in one place.
+    static constexpr int kPanelSlots = 7;
 
     MainFrame(std::unique_ptr<StartupLibraryFiles> libraryFiles, Prompter& prompter, QWidget* parent = nullptr);
     ~MainFrame() override;

@@ -36,6 +36,7 @@ constexpr PanelCommand kPanelCommands[] = {
     {CommandId::TabFrame, LibraryPanelSlot::Frame},     {CommandId::TabMask, LibraryPanelSlot::Mask},
     {CommandId::TabClipart, LibraryPanelSlot::Clipart}, {CommandId::TabTuning, LibraryPanelSlot::Tuning},
     {CommandId::TabText, LibraryPanelSlot::Text},       {CommandId::TabBrush, LibraryPanelSlot::Brush},
+    {CommandId::PanelRedEye, LibraryPanelSlot::RedEye},
 };
 
 struct MenuOpener {
@@ -180,10 +181,10 @@ void MainFrame::showPhotoLibraryContextMenu(const QPoint& globalPosition)
 void MainFrame::showPanel(LibraryPanelSlot slot)
 {
     m_currentPanel = slot;
-    for (int i = 0; i < kPanelSlots; ++i) {
+    for (int i = 0; i < kPanelSlots; ++i)
         m_libraryPanels[size_t(i)]->setVisible(!m_previewing && i == int(slot));
+    for (int i = 0; i < MainFrameLayout::kLibraryTabs; ++i)
         m_tabs[size_t(i)]->setCurrent(i == int(slot));
-    }
     m_canvas->update();
 }
 

@@ -19,14 +19,25 @@ ShellMenu::ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& che
                      const QStringList& recent)
     : QMenu(parent), m_kind(kind)
 {
-    const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
-    for (const MenuItem& item : MenuModel::items(kind, recent)) {
+    addItems(this, MenuModel::items(kind, recent), enabled, checked, parent ? parent->devicePixelRatioF() : 1.0);
+}
+
+void ShellMenu::addItems(QMenu* menu, const QList<MenuItem>& items, const ItemTest& enabled, const ItemTest& checked,
+                         qreal ratio)
+{
+    for (const MenuItem& item : items) {
         if (item.separator) {
-            addSeparator();
+            menu->addSeparator();
+            continue;
+        }
+        if (!item.submenu.isEmpty()) {
+            QMenu* submenu = menu->addMenu(menuIcon(item.icon, ratio), item.caption);
+            addItems(submenu, item.submenu, enabled, checked, ratio);
             continue;
         }
         const bool isChecked = checked && checked(item);
-        QAction* action = addAction(menuIcon(isChecked ? QStringLiteral("menu_check") : item.icon, ratio), item.caption);
+        QAction* action =
+            menu->addAction(menuIcon(isChecked ? QStringLiteral("menu_check") : item.icon, ratio), item.caption);
         action->setData(int(item.command));
         action->setEnabled(!enabled || enabled(item));
         if (item.panel) {
@@ -40,9 +51,12 @@ ShellMenu::ShellMenu(MenuKind kind, const ItemTest& enabled, const ItemTest& che
 
 QAction* ShellMenu::actionFor(CommandId command) const
 {
-    for (QAction* action : actions())
-        if (!action->isSeparator() && action->data().toInt() == int(command))
-            return action;
+    QList<QMenu*> menus = findChildren<QMenu*>();
+    menus.prepend(const_cast<ShellMenu*>(this));
+    for (const QMenu* menu : std::as_const(menus))
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && !action->menu() && action->data().toInt() == int(command))
+                return action;
     return nullptr;
 }
 

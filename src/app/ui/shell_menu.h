@@ -28,6 +28,9 @@ signals:
     void commandChosen(montora::CommandId command);
 
 private:
+    void addItems(QMenu* menu, const QList<MenuItem>& items, const ItemTest& enabled, const ItemTest& checked,
+                  qreal ratio);
+
     MenuKind m_kind;
 };
 

@@ -48,7 +48,7 @@ std::vector<Art> allArt()
          {"new",     "open",   "save_as", "save_collage", "import_photo", "preview", "exit",
           "undo",    "redo",   "setting", "delete",       "crop",         "forward", "backward",
           "front",   "back",   "frame",   "mask",         "clipart",      "tuning",  "text",
-          "help",    "about",  "add_to_canvas", "remove",  "check"})
+          "help",    "about",  "add_to_canvas", "remove",  "check", "filter", "red_eye"})
         art.push_back({QStringLiteral("menu_") + menu, {16, 16}});
     return art;
 }
@@ -70,7 +70,7 @@ int opaquePixels(const QImage& image)
 TEST(ShellArtTest, EveryPictureExistsAtItsOwnSize)
 {
     const std::vector<Art> art = allArt();
-    EXPECT_EQ(art.size(), 87u);
+    EXPECT_EQ(art.size(), 89u);
     for (const Art& item : art) {
         SCOPED_TRACE(item.name.toStdString());
         const QString path = ShellArt::path(item.name);
