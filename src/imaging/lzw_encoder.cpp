@@ -12,37 +12,50 @@ constexpr unsigned kFirstFree = 258;
 constexpr unsigned kTableFull = 4094; // libtiff clears here, before a 13-bit code is due
 constexpr unsigned kMinWidth = 9;
 
+// The codes go out high bit first. Kept in locals: the byte stores could alias
+// members, which would force every field back to memory after each one.
+struct BitSink {
+    uchar* out;
+    std::uint64_t bits = 0;
+    unsigned count = 0;
+
+    void put(unsigned code, unsigned width)
+    {
+        bits = (bits << width) | code;
+        count += width;
+        while (count >= 8) {
+            count -= 8;
+            *out++ = uchar(bits >> count);
+        }
+    }
+    void flush()
+    {
+        if (count > 0)
+            *out++ = uchar(bits << (8 - count));
+    }
+};
+
 } // namespace
 
 LzwEncoder::LzwEncoder() : m_table(kSlots, 0) {}
-
-void LzwEncoder::resetTable()
-{
-    std::fill(m_table.begin(), m_table.end(), 0);
-    m_nextCode = kFirstFree;
-    m_width = kMinWidth;
-    m_widthLimit = (1u << kMinWidth) - 1;
-}
-
-inline void LzwEncoder::put(unsigned code)
-{
-    m_bits = (m_bits << m_width) | code;
-    m_bitCount += m_width;
-    while (m_bitCount >= 8) {
-        m_bitCount -= 8;
-        *m_out++ = uchar(m_bits >> m_bitCount);
-    }
-}
 
 void LzwEncoder::encodeStrip(const uchar* data, size_t size, std::vector<uchar>& out)
 {
     const size_t start = out.size();
     out.resize(start + maxEncodedSize(size));
-    m_out = out.data() + start;
-    m_bits = 0;
-    m_bitCount = 0;
-    resetTable();
-    put(kClear);
+    BitSink sink{out.data() + start};
+    std::uint32_t* const table = m_table.data();
+    unsigned nextCode = kFirstFree;
+    unsigned width = kMinWidth;
+    unsigned widthLimit = (1u << kMinWidth) - 1; // the last code that fits in `width` bits
+    auto reset = [&] {
+        std::fill(m_table.begin(), m_table.end(), 0);
+        nextCode = kFirstFree;
+        width = kMinWidth;
+        widthLimit = (1u << kMinWidth) - 1;
+    };
+    reset();
+    sink.put(kClear, width);
     if (size > 0) {
         unsigned prefix = data[0];
         for (size_t i = 1; i < size; ++i) {
@@ -52,37 +65,34 @@ void LzwEncoder::encodeStrip(const uchar* data, size_t size, std::vector<uchar>&
             // that every probe then walks.
             unsigned slot = (key * 0x9E3779B1u) >> (32 - kSlotBits);
             std::uint32_t entry;
-            while ((entry = m_table[slot]) != 0 && entry >> 12 != key)
+            while ((entry = table[slot]) != 0 && entry >> 12 != key)
                 slot = (slot + 1) & (kSlots - 1);
             if (entry != 0) {
                 prefix = entry & 0xFFF;
                 continue;
             }
-            put(prefix);
+            sink.put(prefix, width);
             prefix = byte;
-            m_table[slot] = key << 12 | m_nextCode++;
-            if (m_nextCode == kTableFull) {
-                put(kClear);
-                resetTable();
-            } else if (m_nextCode > m_widthLimit) {
-                ++m_width;
-                m_widthLimit = (1u << m_width) - 1;
+            table[slot] = key << 12 | nextCode++;
+            if (nextCode == kTableFull) {
+                sink.put(kClear, width);
+                reset();
+            } else if (nextCode > widthLimit) {
+                ++width;
+                widthLimit = (1u << width) - 1;
             }
         }
-        put(prefix);
+        sink.put(prefix, width);
         // The reader adds an entry for that last code before it reads the next one,
         // so End of information already takes the width that entry brings.
-        if (++m_nextCode == kTableFull) {
-            put(kClear);
-            m_width = kMinWidth;
-        } else if (m_nextCode > m_widthLimit) {
-            ++m_width;
-        }
+        if (++nextCode == kTableFull)
+            sink.put(kClear, width), width = kMinWidth;
+        else if (nextCode > widthLimit)
+            ++width;
     }
-    put(kEnd);
-    if (m_bitCount > 0)
-        *m_out++ = uchar(m_bits << (8 - m_bitCount));
-    out.resize(size_t(m_out - out.data()));
+    sink.put(kEnd, width);
+    sink.flush();
+    out.resize(size_t(sink.out - out.data()));
 }
 
 } // namespace montora

@@ -24,18 +24,9 @@ public:
     static size_t maxEncodedSize(size_t size) { return size + size / 2 + size / 1024 + 16; }
 
 private:
-    void resetTable();
-    void put(unsigned code);
-
     static constexpr unsigned kSlotBits = 14;
     static constexpr unsigned kSlots = 1u << kSlotBits;
     std::vector<std::uint32_t> m_table; // (prefix << 8 | byte) << 12 | code; 0 when empty
-    unsigned m_nextCode = 0;
-    unsigned m_width = 0;
-    unsigned m_widthLimit = 0; // the last code that fits in m_width bits
-    std::uint64_t m_bits = 0;
-    unsigned m_bitCount = 0;
-    uchar* m_out = nullptr;
 };
 
 } // namespace montora

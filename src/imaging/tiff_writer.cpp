@@ -83,6 +83,7 @@ Result<QByteArray> TiffWriter::encode(const QImage& source)
 
     // Header, then the strips, then the IFD and the values that do not fit in it.
     std::vector<uchar> data(8, 0);
+    data.reserve(8 + LzwEncoder::maxEncodedSize(rowBytes * size_t(height))); // address space only, never copied
     std::vector<quint32> offsets, counts;
     std::vector<uchar> strip(rowBytes * rowsPerStrip);
     LzwEncoder lzw;
