@@ -39,11 +39,12 @@ struct BitSink {
 
 LzwEncoder::LzwEncoder() : m_table(kSlots, 0) {}
 
-void LzwEncoder::encodeStrip(const uchar* data, size_t size, std::vector<uchar>& out)
+void LzwEncoder::encodeStrip(const uchar* data, size_t size, QByteArray& out)
 {
-    const size_t start = out.size();
-    out.resize(start + maxEncodedSize(size));
-    BitSink sink{out.data() + start};
+    const qsizetype start = out.size();
+    out.resize(start + qsizetype(maxEncodedSize(size))); // QByteArray leaves the new bytes as they are
+    uchar* const base = reinterpret_cast<uchar*>(out.data());
+    BitSink sink{base + start};
     std::uint32_t* const table = m_table.data();
     unsigned nextCode = kFirstFree;
     unsigned width = kMinWidth;
@@ -92,7 +93,7 @@ void LzwEncoder::encodeStrip(const uchar* data, size_t size, std::vector<uchar>&
     }
     sink.put(kEnd, width);
     sink.flush();
-    out.resize(size_t(sink.out - out.data()));
+    out.resize(sink.out - base);
 }
 
 } // namespace montora

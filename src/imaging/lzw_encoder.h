@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 #include <cstdint>
 #include <vector>
@@ -18,7 +18,7 @@ public:
     LzwEncoder();
 
     // Appends the codes of one strip to `out`.
-    void encodeStrip(const uchar* data, size_t size, std::vector<uchar>& out);
+    void encodeStrip(const uchar* data, size_t size, QByteArray& out);
 
     // The most bytes one strip of `size` bytes can take.
     static size_t maxEncodedSize(size_t size) { return size + size / 2 + size / 1024 + 16; }

@@ -26,21 +26,20 @@ static_assert(sizeof(IfdEntry) == 12);
 
 class LittleEndianBuffer {
 public:
-    std::vector<uchar> bytes;
+    QByteArray bytes;
 
     void u16(quint16 v) { append(qToLittleEndian(v)); }
     void u32(quint32 v) { append(qToLittleEndian(v)); }
     void padToWord()
     {
         if (bytes.size() % 2)
-            bytes.push_back(0);
+            bytes.append('\0');
     }
 
 private:
     template <typename T> void append(T v)
     {
-        const auto* p = reinterpret_cast<const uchar*>(&v);
-        bytes.insert(bytes.end(), p, p + sizeof(T));
+        bytes.append(reinterpret_cast<const char*>(&v), sizeof(T));
     }
 };
 
@@ -82,8 +81,8 @@ Result<QByteArray> TiffWriter::encode(const QImage& source)
     const int strips = (height + rowsPerStrip - 1) / rowsPerStrip;
 
     // Header, then the strips, then the IFD and the values that do not fit in it.
-    std::vector<uchar> data(8, 0);
-    data.reserve(8 + LzwEncoder::maxEncodedSize(rowBytes * size_t(height))); // address space only, never copied
+    QByteArray data(8, '\0');
+    data.reserve(8 + qsizetype(LzwEncoder::maxEncodedSize(rowBytes * size_t(height)))); // address space; never copied
     std::vector<quint32> offsets, counts;
     std::vector<uchar> strip(rowBytes * rowsPerStrip);
     LzwEncoder lzw;
@@ -97,7 +96,7 @@ Result<QByteArray> TiffWriter::encode(const QImage& source)
         lzw.encodeStrip(strip.data(), rowBytes * rows, data);
         offsets.push_back(quint32(before));
         counts.push_back(quint32(data.size() - before));
-        if (data.size() > std::numeric_limits<quint32>::max() / 2)
+        if (quint64(data.size()) > std::numeric_limits<quint32>::max() / 2)
             return Result<QByteArray>::error(QStringLiteral("The picture is too large for a TIFF file."));
     }
 
@@ -151,10 +150,9 @@ Result<QByteArray> TiffWriter::encode(const QImage& source)
     }
     tail.u32(0); // no next IFD
 
-    std::vector<uchar>& out = tail.bytes;
     const uchar header[8] = {'I', 'I', 42, 0, uchar(ifdAt), uchar(ifdAt >> 8), uchar(ifdAt >> 16), uchar(ifdAt >> 24)};
-    std::memcpy(out.data(), header, sizeof header);
-    return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
+    std::memcpy(tail.bytes.data(), header, sizeof header);
+    return std::move(tail.bytes);
 }
 
 } // namespace montora
