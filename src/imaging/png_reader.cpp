@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <memory>
 #include <vector>
 
@@ -66,9 +67,7 @@ bool unfilter(int type, uchar* row, const uchar* above, size_t n, int bpp)
     }
 }
 
-} // namespace
-
-std::optional<QImage> PngReader::readPlain(const QByteArray& bytes)
+std::optional<QImage> readPlainPng(const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const size_t size = size_t(bytes.size());
@@ -154,6 +153,18 @@ std::optional<QImage> PngReader::readPlain(const QByteArray& bytes)
     for (const auto& [key, text] : texts)
         image.setText(key, text);
     return image;
+}
+
+} // namespace
+
+// Out of memory, Qt's reader tries with its row-at-a-time decoding.
+std::optional<QImage> PngReader::readPlain(const QByteArray& bytes)
+{
+    try {
+        return readPlainPng(bytes);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace montora

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <memory>
 #include <vector>
 
@@ -174,18 +175,8 @@ void packRow(const QRgb* pixels, int width, bool alpha, uchar* out)
     }
 }
 
-} // namespace
-
-bool PngWriter::handles(QImage::Format format)
+Result<QByteArray> encodePng(const QImage& source, int level)
 {
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
-}
-
-Result<QByteArray> PngWriter::encode(const QImage& source, int level)
-{
-    if (source.isNull() || !handles(source.format()))
-        return Result<QByteArray>::error(QStringLiteral("There is no 32-bit picture to write."));
     const bool alpha = source.hasAlphaChannel();
     const QImage image = alpha ? source.convertToFormat(QImage::Format_ARGB32) : source;
     const Compressor compressor(libdeflate_alloc_compressor(level));
@@ -221,6 +212,25 @@ Result<QByteArray> PngWriter::encode(const QImage& source, int level)
         png.chunk("IDAT", data + at, std::min(kIdatChunk, size_t(compressed.size()) - at));
     png.chunk("IEND", nullptr, 0);
     return png.bytes;
+}
+
+} // namespace
+
+bool PngWriter::handles(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+Result<QByteArray> PngWriter::encode(const QImage& source, int level)
+{
+    if (source.isNull() || !handles(source.format()))
+        return Result<QByteArray>::error(QStringLiteral("There is no 32-bit picture to write."));
+    try {
+        return encodePng(source, level);
+    } catch (const std::bad_alloc&) {
+        return Result<QByteArray>::error(QStringLiteral("Not enough memory to write the picture."));
+    }
 }
 
 } // namespace montora

@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <new>
 #include <limits>
 #include <vector>
 
@@ -63,12 +64,8 @@ void packDifferencedRow(const QRgb* pixels, int width, int channels, uchar* out)
     }
 }
 
-} // namespace
-
-Result<QByteArray> TiffWriter::encode(const QImage& source)
+Result<QByteArray> encodeTiff(const QImage& source)
 {
-    if (source.isNull())
-        return Result<QByteArray>::error(QStringLiteral("There is no picture to write."));
     const bool alpha = source.hasAlphaChannel();
     const QImage image = source.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
@@ -153,6 +150,19 @@ Result<QByteArray> TiffWriter::encode(const QImage& source)
     const uchar header[8] = {'I', 'I', 42, 0, uchar(ifdAt), uchar(ifdAt >> 8), uchar(ifdAt >> 16), uchar(ifdAt >> 24)};
     std::memcpy(tail.bytes.data(), header, sizeof header);
     return std::move(tail.bytes);
+}
+
+} // namespace
+
+Result<QByteArray> TiffWriter::encode(const QImage& source)
+{
+    if (source.isNull())
+        return Result<QByteArray>::error(QStringLiteral("There is no picture to write."));
+    try {
+        return encodeTiff(source);
+    } catch (const std::bad_alloc&) {
+        return Result<QByteArray>::error(QStringLiteral("Not enough memory to write the picture."));
+    }
 }
 
 } // namespace montora
