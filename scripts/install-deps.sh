@@ -8,7 +8,7 @@ PACKAGES=(
   # build
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  libgraphicsmagick++1-dev libjpeg62-turbo-dev libemf2svg-dev libcrypto++-dev
+  libgraphicsmagick++1-dev libjpeg62-turbo-dev libemf2svg-dev libcrypto++-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # build: the public-domain cliparts the starter pack is rendered from
   openclipart-svg

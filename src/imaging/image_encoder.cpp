@@ -2,6 +2,8 @@
 
 #include "base/atomic_file.h"
 #include "imaging/image_library.h"
+#include "imaging/png_writer.h"
+#include "imaging/tiff_writer.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -67,9 +69,10 @@ QByteArray ImageEncoder::encode(const QImage& image)
     if (m_mimeType == QLatin1String("image/jpeg"))
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), "jpeg", m_quality, -1);
     if (m_mimeType == QLatin1String("image/tiff"))
-        return encodeWithImageLibrary(image, "TIFF"); // LZW; the image library owns libtiff
+        return keepError(TiffWriter::encode(image));
     if (m_mimeType == QLatin1String("image/png"))
-        return writeWithQt(image, "png", -1, -1);
+        return PngWriter::handles(image.format()) ? keepError(PngWriter::encode(image))
+                                                  : writeWithQt(image, "png", -1, -1);
     if (m_mimeType == QLatin1String("image/bmp"))
         return writeWithQt(image, "bmp", -1, -1);
     if (m_mimeType == QLatin1String("image/gif"))
@@ -79,7 +82,11 @@ QByteArray ImageEncoder::encode(const QImage& image)
 
 QByteArray ImageEncoder::encodeWithImageLibrary(const QImage& image, const char* format)
 {
-    auto bytes = ImageLibrary::encodeAs(image, format);
+    return keepError(ImageLibrary::encodeAs(image, format));
+}
+
+QByteArray ImageEncoder::keepError(const Result<QByteArray>& bytes)
+{
     if (!bytes)
         m_lastError = bytes.message();
     return bytes.valueOr(QByteArray());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/status.h"
+
 #include <QImage>
 #include <QString>
 
@@ -32,6 +34,7 @@ public:
 
 private:
     QByteArray encodeWithImageLibrary(const QImage& image, const char* format);
+    QByteArray keepError(const Result<QByteArray>& bytes);
 
     bool m_found = false;
     QString m_mimeType;

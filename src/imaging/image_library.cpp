@@ -255,14 +255,14 @@ Result<QByteArray> ImageLibrary::encodeAs(const QImage& source, const char* name
     initialise();
     if (source.isNull())
         return Result<QByteArray>::error(QStringLiteral("There is no picture to write."));
-    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    // Rows of four-byte pixels have no padding unless the pixels belong to someone
+    // else's buffer; only then is a packed copy needed.
+    if (image.bytesPerLine() != qsizetype(image.width()) * 4)
+        image = image.copy();
     try {
-        QByteArray packed;
-        packed.reserve(qsizetype(image.width()) * image.height() * 4);
-        for (int y = 0; y < image.height(); ++y)
-            packed.append(reinterpret_cast<const char*>(image.constScanLine(y)), qsizetype(image.width()) * 4);
         Magick::Image picture;
-        picture.read(image.width(), image.height(), "BGRA", Magick::CharPixel, packed.constData());
+        picture.read(image.width(), image.height(), "BGRA", Magick::CharPixel, image.constBits());
         if (!image.hasAlphaChannel())
             picture.matte(false);
         picture.magick(name);

@@ -3,6 +3,7 @@
 #include "imaging/image_library.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
+#include "imaging/png_reader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,6 +65,14 @@ Result<DecodedPicture> decodeWithImageLibrary(const QString& path)
     return DecodedPicture{std::move(image), DecodePath::ImageLibrary, size};
 }
 
+std::optional<QImage> readPlainPng(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return PngReader::readPlain(file.readAll());
+}
+
 } // namespace
 
 Result<DecodedPicture> PictureDecoder::decode(const QString& path) { return decodeWith(path, QSize()); }
@@ -89,6 +98,11 @@ Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSi
                 if (reduced.isValid())
                     reader.setScaledSize(reduced);
             }
+            if (reader.format() == "png")
+                if (std::optional<QImage> plain = readPlainPng(path)) {
+                    const QSize full = plain->size();
+                    return DecodedPicture{std::move(*plain), DecodePath::Qt, full};
+                }
             // A file Qt recognises but cannot decode is damaged; the image library,
             // which shares the codecs, would do no better.
             QImage image;

@@ -4,6 +4,7 @@
 #include "imaging/image_encoder.h"
 #include "imaging/image_library.h"
 #include "imaging/picture_format.h"
+#include "imaging/tiff_writer.h"
 
 #include <QHash>
 
@@ -17,11 +18,13 @@ bool goesToEncoder(const QString& ext)
     return list.contains(ext);
 }
 
+bool isTiff(const QString& ext) { return ext == QLatin1String("tif") || ext == QLatin1String("tiff"); }
+
 const char* imageLibraryFormat(const QString& ext)
 {
     static const QHash<QString, const char*> formats = {
         {"pcx", "PCX"}, {"pnm", "PNM"}, {"ppm", "PPM"}, {"pgm", "PGM"},
-        {"tif", "TIFF"}, {"tiff", "TIFF"}, {"tga", "TGA"},
+        {"tga", "TGA"},
     };
     return formats.value(ext, nullptr);
 }
@@ -36,26 +39,38 @@ QStringList PictureSaver::writableExtensions()
 bool PictureSaver::canSave(const QString& path)
 {
     const QString ext = PictureFormat::extensionOf(path).toLower();
-    return goesToEncoder(ext) || imageLibraryFormat(ext);
+    return goesToEncoder(ext) || isTiff(ext) || imageLibraryFormat(ext);
 }
 
 Status PictureSaver::saveByExtension(const QImage& image, const QString& path)
 {
+    MONTORA_TRY_ASSIGN(bytes, encodeByExtension(image, path));
+    return AtomicFile::write(path, bytes);
+}
+
+Result<QByteArray> PictureSaver::encodeByExtension(const QImage& image, const QString& path)
+{
     const QString ext = PictureFormat::extensionOf(path).toLower();
+    if (image.isNull())
+        return Result<QByteArray>::error(QStringLiteral("There is no picture to write to \"%1\".").arg(path));
     if (goesToEncoder(ext)) {
         ImageEncoder encoder(path);
         encoder.setQuality(90);
-        if (encoder.save(image, path) != ImageEncoder::kOk)
-            return Status::error(encoder.lastError());
-        return Status::ok();
+        const QByteArray bytes = encoder.encode(image);
+        if (bytes.isEmpty())
+            return Result<QByteArray>::error(encoder.lastError().isEmpty()
+                                                 ? QStringLiteral("\"%1\" could not be encoded.").arg(path)
+                                                 : encoder.lastError());
+        return bytes;
     }
+    if (isTiff(ext))
+        return TiffWriter::encode(image);
     const char* format = imageLibraryFormat(ext);
     if (!format)
-        return Status::error(QStringLiteral("Cannot save \"%1\": the extension \"%2\" names no picture format that "
-                                            "can be written.")
-                                 .arg(path, ext));
-    MONTORA_TRY_ASSIGN(bytes, ImageLibrary::encodeAs(image, format));
-    return AtomicFile::write(path, bytes);
+        return Result<QByteArray>::error(QStringLiteral("Cannot save \"%1\": the extension \"%2\" names no picture format that "
+                                                        "can be written.")
+                                             .arg(path, ext));
+    return ImageLibrary::encodeAs(image, format);
 }
 
 } // namespace montora

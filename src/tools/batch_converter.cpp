@@ -1,10 +1,8 @@
 #include "tools/batch_converter.h"
 
 #include "base/atomic_file.h"
-#include "imaging/image_encoder.h"
-#include "imaging/image_library.h"
 #include "imaging/picture_decoder.h"
-#include "imaging/picture_format.h"
+#include "imaging/picture_saver.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +13,6 @@
 namespace montora {
 
 namespace {
-
-constexpr int kJpegQuality = 90;
 
 // The converter writes 24-bit pictures; what was transparent lands on white.
 QImage opaquePicture(const QImage& image)
@@ -74,16 +70,7 @@ Result<QByteArray> BatchConverter::encodeFile(const QString& source, const QStri
     const QImage picture = opaquePicture(decoded.image);
     if (picture.isNull())
         return Result<QByteArray>::error(QStringLiteral("Not enough memory to convert \"%1\".").arg(source));
-    ImageEncoder encoder(output);
-    if (!encoder.found())
-        return ImageLibrary::encode(picture, PictureFormat::codeForPath(output), kJpegQuality);
-    encoder.setQuality(kJpegQuality);
-    const QByteArray bytes = encoder.encode(picture);
-    if (bytes.isEmpty())
-        return Result<QByteArray>::error(encoder.lastError().isEmpty()
-                                             ? QStringLiteral("\"%1\" could not be encoded.").arg(output)
-                                             : encoder.lastError());
-    return bytes;
+    return PictureSaver::encodeByExtension(picture, output);
 }
 
 BatchConverter::BatchConverter(QStringList sources, QString format, QString folder)

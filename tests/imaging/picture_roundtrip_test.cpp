@@ -160,6 +160,26 @@ TEST(WriteFormats, TiffIsLzwCompressed)
     EXPECT_EQ(identify.out.trimmed(), QByteArray("LZW"));
 }
 
+// Large enough for several TIFF strips and PNG data chunks, with noise (a code per
+// byte, so the LZW table fills and restarts) beside flat and graded areas (long
+// strings), and alpha of every value, which must come back unchanged.
+TEST(WriteFormats, LargePicturesWithAlphaComeBackExactly)
+{
+    QImage original = seededImage(400, 260, 7, true);
+    for (int y = 0; y < original.height(); ++y)
+        for (int x = 200; x < original.width(); ++x)
+            original.setPixel(x, y, y < 130 ? qRgba(x - 200, y, 90, 255) : qRgba(20, 200, 40, x % 256));
+    QTemporaryDir folder;
+    for (const char* extension : {"png", "tif"}) {
+        SCOPED_TRACE(extension);
+        const QString path = folder.filePath(QStringLiteral("big.") + extension);
+        ASSERT_TRUE(PictureSaver::saveByExtension(original, path));
+        auto decoded = PictureDecoder::decode(path);
+        ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+        EXPECT_EQ(decoded->image.convertToFormat(QImage::Format_ARGB32), original);
+    }
+}
+
 TEST(WriteFormats, UnknownExtensionWritesNothing)
 {
     QTemporaryDir folder;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "base/status.h"
+
+#include <QByteArray>
+#include <QImage>
+
+namespace montora {
+
+// A baseline TIFF in memory: 8-bit RGB (RGBA with unassociated alpha when the picture
+// has an alpha channel), LZW with the horizontal predictor, strips of about 64 KB,
+// the picture's resolution. Little-endian, one image.
+class TiffWriter {
+public:
+    static Result<QByteArray> encode(const QImage& image);
+};
+
+} // namespace montora
