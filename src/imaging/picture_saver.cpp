@@ -45,9 +45,7 @@ Status PictureSaver::saveByExtension(const QImage& image, const QString& path)
     if (goesToEncoder(ext)) {
         ImageEncoder encoder(path);
         encoder.setQuality(90);
-        if (encoder.save(image, path) != ImageEncoder::kOk)
-            return Status::error(encoder.lastError());
-        return Status::ok();
+        return encoder.save(image, path);
     }
     const char* format = imageLibraryFormat(ext);
     if (!format)

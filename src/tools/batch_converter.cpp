@@ -78,12 +78,7 @@ Result<QByteArray> BatchConverter::encodeFile(const QString& source, const QStri
     if (!encoder.found())
         return ImageLibrary::encode(picture, PictureFormat::codeForPath(output), kJpegQuality);
     encoder.setQuality(kJpegQuality);
-    const QByteArray bytes = encoder.encode(picture);
-    if (bytes.isEmpty())
-        return Result<QByteArray>::error(encoder.lastError().isEmpty()
-                                             ? QStringLiteral("\"%1\" could not be encoded.").arg(output)
-                                             : encoder.lastError());
-    return bytes;
+    return encoder.encode(picture);
 }
 
 BatchConverter::BatchConverter(QStringList sources, QString format, QString folder)
