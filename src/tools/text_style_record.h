@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/colour_ref.h"
 #include "base/status.h"
 
 #include <QColor>
@@ -11,14 +12,6 @@
 #include <type_traits>
 
 namespace montora {
-
-// Windows COLORREF as stored in records and files: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-
-constexpr ColorRef colorRef(int red, int green, int blue)
-{
-    return ColorRef(red & 0xFF) | ColorRef(green & 0xFF) << 8 | ColorRef(blue & 0xFF) << 16;
-}
 
 // The colour a brush or pen gets: the COLORREF's red, green and blue with `alpha`.
 inline QColor colourWithAlpha(ColorRef colour, int alpha)

@@ -1,3 +1,4 @@
+#include "controls_model/colour_table.h"
 #include "library/effect_kinds.h"
 #include "library/library_panel_rules.h"
 
