@@ -121,10 +121,7 @@ Result<QSize> PictureDecoder::size(const QString& path)
                 return image.size();
         }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QSize>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    MONTORA_TRY_ASSIGN(bytes, PictureLimits::readFile(path));
     const int code = PictureFormat::codeForPath(path);
     if (PictureFormat::isEmf(path)) {
         MONTORA_TRY_ASSIGN(image, ImageLibrary::decode(bytes, code, path));
