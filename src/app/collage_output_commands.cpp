@@ -39,7 +39,7 @@ QString CollageOutputCommands::removeFailedMessage(const QString& reason)
 
 QString CollageOutputCommands::undrawnPhotosMessage(const QString& photos)
 {
-    return QStringLiteral("These photos could not be drawn and are left out of the picture:\n%1")
+    return QStringLiteral("Some photos are missing from the picture, or drawn only in part:\n%1")
         .arg(photos);
 }
 

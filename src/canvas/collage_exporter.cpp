@@ -73,11 +73,14 @@ QRectF CollageExporter::placement(const QSizeF& page, QSize collage)
 
 QString CollageExporter::undrawnMessage(const std::vector<Compositor::UndrawnPhoto>& photos)
 {
+    using Reason = Compositor::UndrawnPhoto::Reason;
     QStringList lines;
-    for (const Compositor::UndrawnPhoto& photo : photos)
-        lines << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(photo.path),
-                                               photo.missing ? QStringLiteral("the file is missing")
-                                                             : QStringLiteral("the file cannot be read as a picture"));
+    for (const Compositor::UndrawnPhoto& photo : photos) {
+        const QString why = photo.reason == Reason::Missing      ? QStringLiteral("the file is missing")
+                            : photo.reason == Reason::CutShort   ? QStringLiteral("the file is cut short; only its first part is drawn")
+                                                                 : QStringLiteral("the file cannot be read as a picture");
+        lines << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(photo.path), why);
+    }
     return lines.join(u'\n');
 }
 
@@ -116,6 +119,7 @@ Result<QImage> CollageExporter::renderSnapshot(CollageProject& snapshot, float z
         Compositor::Options options;
         options.zoom = zoom;
         options.drawHandles = false;
+        options.drawPlaceholders = false; // the box with a missing photo's name is the view's only
         options.origin = QPoint(0, top);
         m_compositor.compose(snapshot, band, options);
         // A photo crossing a band edge is reported by both bands.

@@ -89,6 +89,7 @@ void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& 
         plan.unreadable = true;
         return;
     }
+    plan.cutShort = m_cache.isCutShort(path, file.lastModified(), file.size());
     const CropBox crop = ItemPictureBuilder::clampCrop(
         CropBox{photo.cropLeft, photo.cropTop, photo.cropRight, photo.cropBottom}, fullSize);
     photo.cropLeft = crop.left;
@@ -374,8 +375,12 @@ void Compositor::drawPhoto(QPainter& painter, int index, const PhotoItem& photo,
             drawn = drawPicture(painter, plan, box);
         }
     }
-    if (!drawn)
-        m_undrawn.push_back(UndrawnPhoto{index, photo.picturePath(), !plan.fileExists});
+    using Reason = UndrawnPhoto::Reason;
+    if (!drawn || plan.cutShort)
+        m_undrawn.push_back(UndrawnPhoto{index, photo.picturePath(),
+                                         !plan.fileExists ? Reason::Missing
+                                         : drawn          ? Reason::CutShort
+                                                          : Reason::Unreadable});
     const QImage* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.drawable(plan.frameKey, ToneMatrix());
     if (frame && !frame->isNull()) {
         painter.setOpacity(std::clamp(photo.opacity, 0.0f, 1.0f));

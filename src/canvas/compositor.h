@@ -25,12 +25,12 @@ class Compositor {
 public:
     static constexpr QRgb kWorkspace = 0xFFDDDDDD;
 
-    // A photo the last compose could not draw, where it was in sight: its file is
-    // missing, or cannot be read as a picture (cut, damaged).
+    // A photo the last compose could not draw whole, where it was in sight.
     struct UndrawnPhoto {
+        enum class Reason { Missing, Unreadable, CutShort }; // cut short: only its first part is drawn
         int index = -1;
         QString path;
-        bool missing = false; // otherwise unreadable
+        Reason reason = Reason::Missing;
         bool operator==(const UndrawnPhoto&) const = default;
     };
 
@@ -70,6 +70,7 @@ private:
         bool visible = false;
         bool fileExists = true;
         bool unreadable = false; // the file is there but holds no picture we can decode
+        bool cutShort = false;
         QString pictureKey; // empty: nothing to draw from
         QString frameKey;
         ToneMatrix tone;

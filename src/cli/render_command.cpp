@@ -115,8 +115,8 @@ int render(CliContext& context)
     // The picture is written, but it is not the collage: a script must not take it for one.
     const auto& undrawn = exporter.undrawnPhotos();
     if (!undrawn.empty()) {
-        context.err << "montora: " << out << ": saved without " << undrawn.size()
-                    << (undrawn.size() == 1 ? " photo" : " photos") << " that could not be drawn:\n"
+        context.err << "montora: " << out << ": saved, but " << undrawn.size()
+                    << (undrawn.size() == 1 ? " photo" : " photos") << " could not be drawn whole:\n"
                     << CollageExporter::undrawnMessage(undrawn) << "\n";
         return kFailure;
     }
