@@ -167,44 +167,45 @@ Result<LibraryRecord> LibraryFile::record(int index) const
     return record;
 }
 
+LibraryFile::Walk LibraryFile::walkWhole(const Visitor& visit) const
+{
+    QFile file;
+    if (Status opened = open(file); !opened) {
+        Walk unopened;
+        unopened.damage = std::move(opened);
+        return unopened;
+    }
+    BinaryReader reader(file);
+    Walk walked = walk(reader, m_layout, visit);
+    if (!walked.damage)
+        walked.damage = located(walked);
+    return walked;
+}
+
 LibraryListing LibraryFile::list() const
 {
     LibraryListing listing;
-    QFile file;
-    listing.damage = open(file);
-    if (!listing.damage)
-        return listing;
-    BinaryReader reader(file);
-    const Walk walked = walk(reader, m_layout, [&](const LibraryRecordHeader& header, int, std::int32_t,
-                                                   BinaryReader& in) -> Result<bool> {
+    const Walk walked = walkWhole([&](const LibraryRecordHeader& header, int, std::int32_t,
+                                      BinaryReader& in) -> Result<bool> {
         MONTORA_TRY(in.skip(header.payloadSize));
         listing.headers.push_back(header);
         return true;
     });
     listing.count = walked.count;
-    if (!walked.damage) {
-        listing.damage = located(walked);
-        listing.damageOffset = walked.damageOffset;
-    }
+    listing.damage = walked.damage;
+    listing.damageOffset = walked.damageOffset;
     return listing;
 }
 
 LibraryContents LibraryFile::readAll() const
 {
     LibraryContents contents;
-    QFile file;
-    contents.damage = open(file);
-    if (!contents.damage)
-        return contents;
-    BinaryReader reader(file);
-    const Walk walked = walk(reader, m_layout, [&](const LibraryRecordHeader& header, int, std::int32_t,
-                                                   BinaryReader& in) -> Result<bool> {
+    contents.damage = walkWhole([&](const LibraryRecordHeader& header, int, std::int32_t,
+                                    BinaryReader& in) -> Result<bool> {
         MONTORA_TRY_ASSIGN(record, readPayload(in, header));
         contents.records.push_back(std::move(record));
         return true;
-    });
-    if (!walked.damage)
-        contents.damage = located(walked);
+    }).damage;
     return contents;
 }
 

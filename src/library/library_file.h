@@ -78,6 +78,9 @@ protected:
     Status located(const Status& status, int index, qint64 offset) const;
     Status located(const Walk& walk) const { return located(walk.damage, walk.damageIndex, walk.damageOffset); }
     Result<LibraryRecordHeader> seekTo(BinaryReader& reader, int index) const;
+    // Opens the file and walks all of it; a file that cannot be opened is damage
+    // before the count (offset -1), any other damage is located.
+    Walk walkWhole(const Visitor& visit) const;
 
 private:
     QString m_path;
