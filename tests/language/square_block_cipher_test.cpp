@@ -1,4 +1,4 @@
-#include "app/square_block_cipher.h"
+#include "language/square_block_cipher.h"
 
 #include <gtest/gtest.h>
 

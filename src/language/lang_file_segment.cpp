@@ -1,10 +1,10 @@
-#include "app/lang_file_segment.h"
+#include "language/lang_file_segment.h"
 
-#include "app/gost_block_cipher.h"
-#include "app/lang_cipher_keys.h"
-#include "app/square_block_cipher.h"
-#include "app/square_cbc.h"
-#include "app/square_ofb.h"
+#include "language/gost_block_cipher.h"
+#include "language/lang_cipher_keys.h"
+#include "language/square_block_cipher.h"
+#include "language/square_cbc.h"
+#include "language/square_ofb.h"
 
 #include <QtGlobal>
 

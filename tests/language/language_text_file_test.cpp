@@ -1,5 +1,5 @@
-#include "app/language_table.h"
-#include "app/language_text_file.h"
+#include "language/language_table.h"
+#include "language/language_text_file.h"
 
 #include <gtest/gtest.h>
 

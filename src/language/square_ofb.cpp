@@ -1,6 +1,6 @@
-#include "app/square_ofb.h"
+#include "language/square_ofb.h"
 
-#include "app/square_block_cipher.h"
+#include "language/square_block_cipher.h"
 
 #include <algorithm>
 #include <string.h>

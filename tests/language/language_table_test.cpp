@@ -1,6 +1,6 @@
-#include "app/lang_file_cipher.h"
-#include "app/language_table.h"
-#include "app/language_text_file.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_table.h"
+#include "language/language_text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/language_text_file.h"
+#include "language/language_text_file.h"
 
-#include "app/language_table.h"
+#include "language/language_table.h"
 #include "base/fixed_text.h"
 
 #include <QRegularExpression>

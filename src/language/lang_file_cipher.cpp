@@ -1,6 +1,6 @@
-#include "app/lang_file_cipher.h"
+#include "language/lang_file_cipher.h"
 
-#include "app/lang_file_segment.h"
+#include "language/lang_file_segment.h"
 
 #include <cstring>
 #include <span>

@@ -1,4 +1,4 @@
-#include "app/gost_block_cipher.h"
+#include "language/gost_block_cipher.h"
 
 #include <crypto++/gost.h>
 

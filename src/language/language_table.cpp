@@ -1,6 +1,6 @@
-#include "app/language_table.h"
+#include "language/language_table.h"
 
-#include "app/lang_file_cipher.h"
+#include "language/lang_file_cipher.h"
 #include "base/binary_reader.h"
 #include "base/fixed_text.h"
 

@@ -1,5 +1,5 @@
-#include "app/lang_cipher_keys.h"
-#include "app/lang_file_cipher.h"
+#include "language/lang_cipher_keys.h"
+#include "language/lang_file_cipher.h"
 
 #include <gtest/gtest.h>
 

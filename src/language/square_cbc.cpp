@@ -1,6 +1,6 @@
-#include "app/square_cbc.h"
+#include "language/square_cbc.h"
 
-#include "app/square_block_cipher.h"
+#include "language/square_block_cipher.h"
 
 #include <QtGlobal>
 
