@@ -1,8 +1,8 @@
 #include "canvas/collage_project.h"
 
 #include "imaging/picture_decoder.h"
-#include "tools/styled_text.h"
-#include "tools/text_style_presets.h"
+#include "text/styled_text.h"
+#include "text/text_style_presets.h"
 
 #include <QFileInfo>
 

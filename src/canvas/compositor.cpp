@@ -2,7 +2,7 @@
 
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
-#include "tools/text_item_painter.h"
+#include "text/text_item_painter.h"
 #include "imaging/picture_limits.h"
 #include "imaging/resampler.h"
 

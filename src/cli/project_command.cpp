@@ -5,7 +5,7 @@
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
-#include "tools/styled_text.h"
+#include "text/styled_text.h"
 
-#include "tools/text_fonts.h"
-#include "tools/text_style_presets.h"
+#include "text/text_fonts.h"
+#include "text/text_style_presets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include "base/fixed_text.h"
 

@@ -1,4 +1,4 @@
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include "base/binary_reader.h"
 #include "base/binary_writer.h"

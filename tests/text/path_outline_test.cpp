@@ -1,4 +1,4 @@
-#include "tools/path_outline.h"
+#include "text/path_outline.h"
 
 #include <gtest/gtest.h>
 

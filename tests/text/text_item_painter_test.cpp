@@ -1,4 +1,4 @@
-#include "tools/text_item_painter.h"
+#include "text/text_item_painter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "tools/text_item_painter.h"
+#include "text/text_item_painter.h"
 
-#include "tools/styled_text.h"
+#include "text/styled_text.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
-#include "tools/text_effects.h"
+#include "text/text_effects.h"
 
 #include "imaging/cubic_resampler.h"
 #include "imaging/hatch_brush.h"
-#include "tools/path_outline.h"
-#include "tools/styled_text.h"
-#include "tools/text_fonts.h"
-#include "tools/text_lines.h"
+#include "text/path_outline.h"
+#include "text/styled_text.h"
+#include "text/text_fonts.h"
+#include "text/text_lines.h"
 
 #include <QImage>
 #include <QPainter>

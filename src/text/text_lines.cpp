@@ -1,4 +1,4 @@
-#include "tools/text_lines.h"
+#include "text/text_lines.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "tools/text_fonts.h"
+#include "text/text_fonts.h"
 
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

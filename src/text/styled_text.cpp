@@ -1,8 +1,8 @@
-#include "tools/styled_text.h"
+#include "text/styled_text.h"
 
-#include "tools/text_effects.h"
-#include "tools/text_fonts.h"
-#include "tools/text_lines.h"
+#include "text/text_effects.h"
+#include "text/text_fonts.h"
+#include "text/text_lines.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 
-#include "tools/styled_text.h"
+#include "text/styled_text.h"
 
 #include <QPainter>
 
