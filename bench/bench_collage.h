@@ -8,7 +8,7 @@
 #include "library/library_file_encoder.h"
 #include "library/library_files.h"
 #include "library/mask_pack.h"
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Start-up deciphers the whole language file once: the shipped 7,020 bytes and the
 // largest table that fits.
-#include "app/lang_file_cipher.h"
+#include "language/lang_file_cipher.h"
 
 #include <benchmark/benchmark.h>
 

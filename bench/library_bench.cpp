@@ -28,7 +28,10 @@ QString bigLibrary()
         LibraryRecord record;
         record.width = record.height = 60;
         record.payload = QByteArray(60 * 60 * 4, '\x40');
-        LibraryFile(file, LibraryLayout::Thumbnail).append(std::vector<LibraryRecord>(500, record));
+        const Status written =
+            LibraryFile(file, LibraryLayout::Thumbnail).append(std::vector<LibraryRecord>(500, record));
+        if (!written) // a benchmark of an empty file would measure nothing
+            qFatal("%s", qPrintable(written.message()));
         return file;
     }();
     return path;
@@ -52,7 +55,8 @@ BENCHMARK(tintOneMegapixel)->Unit(benchmark::kMillisecond);
 
 void builtInMaskPixels(benchmark::State& state)
 {
-    MaskPack::installBuiltIn(folder().path());
+    if (const Status installed = MaskPack::installBuiltIn(folder().path()); !installed)
+        qFatal("%s", qPrintable(installed.message()));
     const MaskLibrary masks(folder().path());
     for (auto _ : state)
         benchmark::DoNotOptimize(masks.maskPixels(27)); // 800 x 600, the last record

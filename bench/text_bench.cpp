@@ -1,7 +1,7 @@
 // Drawing one 40-character text item in each effect at zoom 1, as the canvas does.
-#include "tools/styled_text.h"
-#include "tools/text_item_painter.h"
-#include "tools/text_style_presets.h"
+#include "text/styled_text.h"
+#include "text/text_item_painter.h"
+#include "text/text_style_presets.h"
 
 #include <benchmark/benchmark.h>
 

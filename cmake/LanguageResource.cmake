@@ -4,14 +4,14 @@
 # engine, which holds its output).
 set(MONTORA_LANG_PRODUCER_SOURCES
   ${CMAKE_SOURCE_DIR}/tools/lang_producer/lang_producer.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/gost_block_cipher.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/lang_file_cipher.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/lang_file_segment.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/language_table.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/language_text_file.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/square_block_cipher.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/square_cbc.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/square_ofb.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/gost_block_cipher.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/lang_file_cipher.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/lang_file_segment.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/language_table.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/language_text_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/square_block_cipher.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/square_cbc.cpp
+  ${CMAKE_SOURCE_DIR}/src/language/square_ofb.cpp
   ${CMAKE_SOURCE_DIR}/src/base/atomic_file.cpp
   ${CMAKE_SOURCE_DIR}/src/base/posix_file.cpp
   ${CMAKE_SOURCE_DIR}/src/base/binary_reader.cpp

@@ -37,6 +37,12 @@ QString CollageOutputCommands::removeFailedMessage(const QString& reason)
     return QStringLiteral("The wallpaper could not be removed on this desktop. %1").arg(reason);
 }
 
+QString CollageOutputCommands::undrawnPhotosMessage(const QString& photos)
+{
+    return QStringLiteral("Some photos are missing from the picture, or drawn only in part:\n%1")
+        .arg(photos);
+}
+
 CollageOutputCommands::CollageOutputCommands(CollageProject& project, Prompter& prompter, ExportOptionsAsker& asker,
                                              QObject* parent)
     : QObject(parent), m_project(project), m_prompter(prompter), m_asker(asker), m_job(this),
@@ -140,8 +146,15 @@ bool CollageOutputCommands::run(Kind kind, const QString& caption, const QString
 void CollageOutputCommands::finish(const Status& status, bool cancelled)
 {
     emit jobFinished();
-    if (status || cancelled)
+    if (cancelled)
         return;
+    if (status) {
+        const auto undrawn = m_job.undrawnPhotos();
+        if (!undrawn.empty() && m_kind != Kind::RemoveWallpaper)
+            m_prompter.message(undrawnPhotosMessage(CollageExporter::undrawnMessage(undrawn)),
+                               Prompter::Icon::Warning);
+        return;
+    }
     switch (m_kind) {
     case Kind::Export: m_prompter.message(saveFailedMessage(status.message()), Prompter::Icon::Warning); break;
     case Kind::SetWallpaper: m_prompter.message(wallpaperFailedMessage(status.message()), Prompter::Icon::Warning); break;

@@ -19,7 +19,8 @@ class Prompter;
 // page, then the export), setting and removing the wallpaper. The collage is
 // copied when a command starts and drawn on another thread, so editing goes on;
 // the window shows a progress window for large collages while a job runs.
-// Failures are reported; a cancel is not.
+// Failures are reported, and so are photos the picture had to leave out; a
+// cancel is not.
 class CollageOutputCommands : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,8 @@ public:
     static QString saveFailedMessage(const QString& reason);
     static QString wallpaperFailedMessage(const QString& reason);
     static QString removeFailedMessage(const QString& reason);
+    // A picture that was made, but without some photos.
+    static QString undrawnPhotosMessage(const QString& photos);
 
     CollageOutputCommands(CollageProject& project, Prompter& prompter, ExportOptionsAsker& asker,
                           QObject* parent = nullptr);

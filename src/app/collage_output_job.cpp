@@ -48,6 +48,13 @@ void CollageOutputJob::join()
     m_thread = nullptr;
 }
 
+std::vector<Compositor::UndrawnPhoto> CollageOutputJob::undrawnPhotos() const
+{
+    if (m_running || !m_exporter)
+        return {};
+    return m_exporter->undrawnPhotos();
+}
+
 void CollageOutputJob::end(const Status& status)
 {
     const bool cancelled = m_exporter && m_exporter->isCancelled();

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QThread;
 
@@ -31,6 +32,8 @@ public:
     // Waits for the thread (tests and shutdown); the end is still reported through
     // the event loop.
     void join();
+    // The photos the last job's picture had to leave out; read it once finished.
+    std::vector<Compositor::UndrawnPhoto> undrawnPhotos() const;
 
 signals:
     void progress(double done);

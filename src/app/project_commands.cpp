@@ -2,7 +2,6 @@
 
 #include "app/missing_photos.h"
 #include "app/recent_projects.h"
-#include "base/binary_reader.h"
 #include "canvas/collage_project.h"
 #include "canvas/library_resources.h"
 #include "platform/prompter.h"
@@ -10,7 +9,6 @@
 #include "project/project_file_writer.h"
 #include "tools/new_collage_form.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -42,18 +40,6 @@ private:
     CollageProject& m_project;
     std::optional<LibraryResources> m_library;
 };
-
-// The item count a project file's header announces; -1 when it cannot be read.
-int announcedItemCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    BinaryReader in(file);
-    if (!in.skip(ProjectFileWriter::kHeaderSize - 4))
-        return -1;
-    return in.readI32().valueOr(-1);
-}
 
 } // namespace
 
@@ -151,7 +137,7 @@ ProjectCommands::Outcome ProjectCommands::openPath(const QString& path)
         return Outcome::Unchanged;
     }
     if (!opened.status)
-        report(damagedMessage(path, opened.itemsRead, announcedItemCount(path), opened.status.message()));
+        report(damagedMessage(path, opened.itemsRead, opened.itemsAnnounced, opened.status.message()));
     else
         remember(path);
     return Outcome::ContentsReplaced;
@@ -230,8 +216,7 @@ ProjectCommands::Outcome ProjectCommands::restoreRecovery(const QString& recover
     m_currentPath.clear();
     m_project.setModified(true);
     if (!opened.status)
-        report(damagedMessage(recoveryPath, opened.itemsRead, announcedItemCount(recoveryPath),
-                              opened.status.message()));
+        report(damagedMessage(recoveryPath, opened.itemsRead, opened.itemsAnnounced, opened.status.message()));
     return Outcome::ContentsReplaced;
 }
 
@@ -262,25 +247,15 @@ Status ProjectCommands::openFile(const QString& path)
 
 ProjectCommands::Opened ProjectCommands::readFile(const QString& path)
 {
-    // Read apart, so that a file that cannot be read leaves the collage as it was.
-    CollageProject fresh;
     LentResources lent(m_project, m_dataFolder);
-    fresh.setResources(m_project.resources());
-    Opened opened;
-    opened.status = ProjectFileReader::open(fresh, path);
-    opened.itemsRead = fresh.itemCount();
-    fresh.setResources(nullptr);
-    if (!opened.status && opened.itemsRead == 0)
-        return opened;
-    if (!opened.status) {
-        // What is shown differs from the file: closing asks, and Save asks for a name.
-        fresh.setModified(true);
-        m_currentPath.clear();
-    } else {
-        m_currentPath = path;
+    const ProjectFileReader::Salvage opened = ProjectFileReader::openIntactItems(m_project, path);
+    if (opened.replaced) {
+        // A damaged file's items differ from the file: Save must ask for a name.
+        if (opened.status)
+            m_currentPath = path;
+        else
+            m_currentPath.clear();
     }
-    m_project.replaceDocument(std::move(fresh));
-    opened.replaced = true;
     return opened;
 }
 
@@ -306,7 +281,7 @@ CanvasSettings ProjectCommands::settingsOf(const CollageProject& project)
     settings.height = project.height();
     settings.backgroundColour = project.backgroundColour();
     settings.picturePath = project.backgroundPath();
-    settings.pictureMode = project.fillMode();
+    settings.pictureMode = int(project.fillMode());
     return settings;
 }
 
@@ -322,7 +297,7 @@ Status ProjectCommands::applySettings(CollageProject& project, const CanvasSetti
 {
     MONTORA_TRY(checkSettings(settings));
     MONTORA_TRY(project.setSize(settings.width, settings.height));
-    project.setFillMode(settings.pictureMode);
+    project.setFillMode(FillMode(settings.pictureMode));
     project.setBackgroundColour(settings.backgroundColour);
     // A path that names no readable picture is kept; the collage shows its colour.
     (void)project.setBackgroundPicture(settings.picturePath);

@@ -2,6 +2,7 @@
 
 #include "app/collage_settings_asker.h"
 #include "base/status.h"
+#include "project/project_file_reader.h"
 #include "tools/canvas_settings.h"
 
 #include <QString>
@@ -107,13 +108,8 @@ public:
     static Status applySettings(CollageProject& project, const CanvasSettings& settings);
 
 private:
-    struct Opened {
-        Status status;
-        int itemsRead = 0;
-        bool replaced = false; // the collage now shows the file's items
-    };
-    // Reads the file into a fresh collage and takes it over when it is whole or
-    // holds intact items.
+    using Opened = ProjectFileReader::Salvage;
+    // Takes over a file whole, or the intact items of a damaged one.
     Opened readFile(const QString& path);
     // False when the command must not go on.
     bool offerToSave(const QString& question);

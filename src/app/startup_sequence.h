@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language_table.h"
+#include "language/language_table.h"
 #include "base/status.h"
 
 #include <QString>

@@ -91,7 +91,8 @@ Status AtomicFile::write(const QString& requested, const QByteArray& content)
     if (written && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
         written = PosixFile::failure(QStringLiteral("replace"), path, errno);
     if (!written) {
-        file.close();
+        // The temporary goes anyway; the first failure is the one to report.
+        (void)file.close();
         ::unlink(QFile::encodeName(temporary).constData());
         return written;
     }

@@ -10,7 +10,7 @@ namespace montora {
 
 // Outcome of an engine operation: success, or a failure with a message that the
 // caller may show. Engine code never shows anything itself.
-class Status {
+class [[nodiscard]] Status {
 public:
     Status() = default;
     static Status ok() { return Status(); }
@@ -28,7 +28,7 @@ private:
 
 // A value or the failure that prevented it.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : m_value(std::move(value)) {}
     Result(Status failure) : m_failure(std::move(failure)) { Q_ASSERT(!m_failure.isOk()); }

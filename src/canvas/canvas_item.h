@@ -6,7 +6,7 @@
 #include "canvas/item_kind.h"
 #include "canvas/item_runtime.h"
 #include "canvas/photo_item.h"
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include <QByteArray>
 #include <QPoint>

@@ -5,6 +5,7 @@
 #include "imaging/picture_limits.h"
 #include "imaging/picture_saver.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -70,6 +71,19 @@ QRectF CollageExporter::placement(const QSizeF& page, QSize collage)
     return QRectF(QPointF((page.width() - size.width()) / 2, (page.height() - size.height()) / 2), size);
 }
 
+QString CollageExporter::undrawnMessage(const std::vector<Compositor::UndrawnPhoto>& photos)
+{
+    using Reason = Compositor::UndrawnPhoto::Reason;
+    QStringList lines;
+    for (const Compositor::UndrawnPhoto& photo : photos) {
+        const QString why = photo.reason == Reason::Missing      ? QStringLiteral("the file is missing")
+                            : photo.reason == Reason::CutShort   ? QStringLiteral("the file is cut short; only its first part is drawn")
+                                                                 : QStringLiteral("the file cannot be read as a picture");
+        lines << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(photo.path), why);
+    }
+    return lines.join(u'\n');
+}
+
 void CollageExporter::report(double done) const
 {
     if (m_progress)
@@ -84,6 +98,7 @@ Result<QImage> CollageExporter::render(const CollageProject& project, float zoom
 
 Result<QImage> CollageExporter::renderSnapshot(CollageProject& snapshot, float zoom, double share)
 {
+    m_undrawn.clear();
     const QRect rect = Compositor::collageRect(snapshot.size(), zoom > 0 ? zoom : 1.0f);
     if (rect.isEmpty())
         return Result<QImage>::error(QStringLiteral("The collage has no pixels at zoom %1.").arg(double(zoom)));
@@ -104,12 +119,19 @@ Result<QImage> CollageExporter::renderSnapshot(CollageProject& snapshot, float z
         Compositor::Options options;
         options.zoom = zoom;
         options.drawHandles = false;
+        options.drawPlaceholders = false; // the box with a missing photo's name is the view's only
         options.origin = QPoint(0, top);
         m_compositor.compose(snapshot, band, options);
+        // A photo crossing a band edge is reported by both bands.
+        for (const Compositor::UndrawnPhoto& photo : m_compositor.undrawnPhotos())
+            if (std::find(m_undrawn.begin(), m_undrawn.end(), photo) == m_undrawn.end())
+                m_undrawn.push_back(photo);
         report(share * (top + rows) / height);
     }
     // The pictures served this export only.
     m_compositor.dropCaches();
+    std::sort(m_undrawn.begin(), m_undrawn.end(),
+              [](const Compositor::UndrawnPhoto& a, const Compositor::UndrawnPhoto& b) { return a.index < b.index; });
     if (m_cancelled)
         return Result<QImage>::error(cancelledMessage());
     return surface;

@@ -25,6 +25,8 @@ public:
     using Progress = std::function<void(double done)>; // 0..1, from the exporting thread
 
     static QString cancelledMessage() { return QStringLiteral("The export was cancelled."); }
+    // One line per photo left out: its path and why.
+    static QString undrawnMessage(const std::vector<Compositor::UndrawnPhoto>& photos);
 
     // What a collage draws from, without edit history or listeners: the copy may be
     // drawn on another thread while the window goes on editing the original.
@@ -45,6 +47,10 @@ public:
     Result<QImage> render(const CollageProject& project, float zoom);
     // A picture (by the lower-cased extension) or a PDF (".pdf").
     Status exportTo(const CollageProject& project, const QString& path, const ExportOptions& options);
+    // The photos the last render or export had to leave out, in layer order. The
+    // picture is still made (a collage with one lost photo is worth having), so
+    // the caller decides how to warn.
+    const std::vector<Compositor::UndrawnPhoto>& undrawnPhotos() const { return m_undrawn; }
 
 private:
     Result<QImage> renderSnapshot(CollageProject& snapshot, float zoom, double share);
@@ -53,6 +59,7 @@ private:
     void report(double done) const;
 
     Compositor m_compositor;
+    std::vector<Compositor::UndrawnPhoto> m_undrawn;
     std::atomic<bool> m_cancelled{false};
     Progress m_progress;
 };

@@ -1,8 +1,8 @@
 #include "canvas/collage_project.h"
 
 #include "imaging/picture_decoder.h"
-#include "tools/styled_text.h"
-#include "tools/text_style_presets.h"
+#include "text/styled_text.h"
+#include "text/text_style_presets.h"
 
 #include <QFileInfo>
 
@@ -212,14 +212,6 @@ bool CollageProject::deleteSelected()
     return true;
 }
 
-float CollageProject::zoomFactor(int listIndex)
-{
-    static constexpr float kFactors[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
-    if (listIndex < 0 || listIndex >= int(std::size(kFactors)))
-        return 1.0f;
-    return kFactors[listIndex];
-}
-
 Status CollageProject::addPhoto(const QString& path, QSize pictureSize, const ViewPoint& at)
 {
     const QPoint point = at.collagePoint();
@@ -379,7 +371,10 @@ bool CollageProject::setTextStyle(const TextStyleRecord& style)
     const int index = firstSelectedTextIndex();
     if (index < 0)
         return false;
-    TextStyleRecord& item = *m_items[size_t(index)].asText();
+    TextStyleRecord* text = m_items[size_t(index)].asText();
+    if (!text)
+        return false;
+    TextStyleRecord& item = *text;
     const TextStyleRecord before = item;
     std::memcpy(item.font.lfFaceName, style.font.lfFaceName, sizeof(item.font.lfFaceName));
     item.font.lfWidth = 0;
@@ -526,18 +521,18 @@ void CollageProject::setEffectTintColour(ColorRef colour)
     }
 }
 
-Status CollageProject::applyLibrarySelection(int type, const std::vector<int>& ids, const ViewPoint& mousePoint)
+Status CollageProject::applyLibrarySelection(LibraryDrop drop, const std::vector<int>& ids, const ViewPoint& mousePoint)
 {
     if (ids.empty())
         return Status::ok();
     const int id = ids.front();
-    switch (type) {
-    case 0: return setFrame(id);
-    case 1: return setMask(id);
-    case 2:
-    case 4: return addClipart(id, mousePoint);
-    default: return Status::ok();
+    switch (drop) {
+    case LibraryDrop::Frame: return setFrame(id);
+    case LibraryDrop::Mask: return setMask(id);
+    case LibraryDrop::Clipart:
+    case LibraryDrop::Decoration: return addClipart(id, mousePoint);
     }
+    return Status::ok();
 }
 
 void CollageProject::setModified(bool modified)

@@ -8,6 +8,7 @@
 #include "canvas/hit_region_list.h"
 #include "canvas/pixel_store.h"
 #include "canvas/view_point.h"
+#include "library/library_drop.h"
 
 #include <QImage>
 #include <QSize>
@@ -56,8 +57,10 @@ public:
     const QImage& backgroundPicture() const { return m_backgroundPicture; }
     ColorRef backgroundColour() const { return m_backgroundColour; }
     void setBackgroundColour(ColorRef colour) { m_backgroundColour = colour & 0xFFFFFF; }
-    std::int32_t fillMode() const { return m_fillMode; }
-    void setFillMode(std::int32_t mode) { m_fillMode = mode; }
+    // Any stored value is kept, so that a file round-trips; one outside the enum
+    // draws no background picture.
+    FillMode fillMode() const { return m_fillMode; }
+    void setFillMode(FillMode mode) { m_fillMode = mode; }
 
     // View state kept for the window.
     float zoom() const { return m_zoom; }
@@ -130,8 +133,9 @@ public:
     Status setTuning(const ToneSettings& values, bool reset, HistoryStep step = HistoryStep::Record);
     void setEffectTintColour(ColorRef colour);
     ColorRef effectTintColour() const { return m_effectTint; }
-    // A library panel's pending request: 0 frame, 1 mask, 2 and 4 clipart at the point.
-    Status applyLibrarySelection(int type, const std::vector<int>& ids, const ViewPoint& mousePoint);
+    // Entries dropped from a library strip: a frame or mask for the selected photo,
+    // or clipart (a decoration too) at the point. Only the first entry counts.
+    Status applyLibrarySelection(LibraryDrop drop, const std::vector<int>& ids, const ViewPoint& mousePoint);
 
     // Empties items, base regions and history; the pixel store stays.
     void clear();
@@ -174,8 +178,6 @@ public:
     // modified; false with nothing selected.
     bool deleteSelected();
 
-    // The zoom list of the main window: 0.25 to 2.0 in quarters; 1.0 for no entry.
-    static float zoomFactor(int listIndex);
     BrushSettings& brushSettings() { return m_brush; }
     const BrushSettings& brushSettings() const { return m_brush; }
     int firstSelectedTextIndex() const;
@@ -193,7 +195,7 @@ private:
     QString m_backgroundPath;
     QImage m_backgroundPicture;
     ColorRef m_backgroundColour = 0xFFFFFF;
-    std::int32_t m_fillMode = 0;
+    FillMode m_fillMode = FillMode::Centre;
     std::vector<CanvasItem> m_items;
     bool m_modified = false;
 

@@ -2,7 +2,7 @@
 
 #include "canvas/item_geometry.h"
 #include "canvas/selection_handles.h"
-#include "tools/text_item_painter.h"
+#include "text/text_item_painter.h"
 #include "imaging/picture_limits.h"
 #include "imaging/resampler.h"
 
@@ -85,8 +85,11 @@ void Compositor::planPhoto(CollageProject& project, PhotoItem& photo, ItemPlan& 
     if (!plan.fileExists || plan.display.isEmpty())
         return;
     const QSize fullSize = m_cache.pictureSize(path, file.lastModified(), file.size());
-    if (fullSize.isEmpty())
+    if (fullSize.isEmpty()) {
+        plan.unreadable = true;
         return;
+    }
+    plan.cutShort = m_cache.isCutShort(path, file.lastModified(), file.size());
     const CropBox crop = ItemPictureBuilder::clampCrop(
         CropBox{photo.cropLeft, photo.cropTop, photo.cropRight, photo.cropBottom}, fullSize);
     photo.cropLeft = crop.left;
@@ -211,6 +214,7 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     const QRect collage = collageRect(project.size(), zoom);
 
     m_cache.beginPass();
+    m_undrawn.clear();
     std::vector<ItemPictureCache::Request> requests;
     std::vector<ItemPlan> plans;
     plans.reserve(project.items().size());
@@ -226,7 +230,7 @@ void Compositor::compose(CollageProject& project, QImage& surface, const Options
     painter.fillRect(area & collage, colourOf(project.backgroundColour()));
     drawBackground(painter, project, zoom);
     for (size_t i = 0; i < plans.size(); ++i)
-        drawItem(painter, project, project.item(int(i)), plans[i], zoom, options);
+        drawItem(painter, project, int(i), plans[i], zoom, options);
 
     // Items reaching beyond the collage are covered by the workspace.
     painter.setWorldTransform(QTransform());
@@ -261,16 +265,16 @@ void Compositor::drawBackground(QPainter& painter, const CollageProject& project
     if (picture.isNull())
         return;
     const QRect collage = collageRect(project.size(), zoom);
-    const int mode = project.fillMode();
+    const FillMode mode = project.fillMode();
     QSize size;
     QPoint at;
-    if (mode == int(FillMode::Centre)) {
+    if (mode == FillMode::Centre) {
         size = Resampler::fitSize(int(std::trunc(picture.width() * zoom)), int(std::trunc(picture.height() * zoom)),
                                   collage.width(), collage.height());
         at = QPoint((collage.width() - size.width()) / 2, (collage.height() - size.height()) / 2);
-    } else if (mode == int(FillMode::Stretch)) {
+    } else if (mode == FillMode::Stretch) {
         size = collage.size();
-    } else if (mode == int(FillMode::Tile)) {
+    } else if (mode == FillMode::Tile) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom != 1.0f);
         painter.setTransform(QTransform::fromScale(zoom, zoom));
@@ -288,15 +292,18 @@ void Compositor::drawBackground(QPainter& painter, const CollageProject& project
     painter.drawImage(at, m_background.picture);
 }
 
-void Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target)
+bool Compositor::drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target)
 {
-    const QImage* picture = plan.pictureKey.isEmpty() ? nullptr : m_cache.drawable(plan.pictureKey, plan.tone);
+    if (plan.pictureKey.isEmpty())
+        return true; // nothing to draw from: an empty crop or size
+    const QImage* picture = m_cache.drawable(plan.pictureKey, plan.tone);
     if (!picture || picture->isNull())
-        return;
+        return false;
     const bool plain = plan.tone.onlyScalesAlpha();
     painter.setOpacity(plain ? std::clamp(plan.tone.alphaScale(), 0.0f, 1.0f) : 1.0);
     painter.drawImage(target, *picture, QRectF(picture->rect()));
     painter.setOpacity(1.0);
+    return true;
 }
 
 // Where the photo would be: a light box, a dashed edge and the picture's file name,
@@ -320,9 +327,10 @@ void Compositor::drawMissingPhoto(QPainter& painter, const QRectF& box, const QS
     painter.restore();
 }
 
-void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan,
-                          float zoom, const Options& options)
+void Compositor::drawItem(QPainter& painter, CollageProject& project, int index, const ItemPlan& plan, float zoom,
+                          const Options& options)
 {
+    CanvasItem& item = project.item(index);
     if (!plan.drawable) {
         item.runtime().transformedRegion.reset();
         return;
@@ -331,26 +339,8 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
     painter.setTransform(plan.world);
     const QRectF box(0, 0, plan.display.width(), plan.display.height());
     if (const PhotoItem* photo = item.asPhoto()) {
-        if (plan.visible && !plan.fileExists && options.drawPlaceholders)
-            drawMissingPhoto(painter, box, photo->picturePath());
-        if (plan.visible && plan.fileExists) {
-            if (photo->frameNumber > 0) {
-                const double w = plan.display.width();
-                const double h = plan.display.height();
-                const QRectF window(std::trunc(w * (photo->frameLeft - 0.01)), std::trunc(h * (photo->frameTop - 0.01)),
-                                    std::trunc(w * (photo->frameRight - photo->frameLeft + 0.02)),
-                                    std::trunc(h * (photo->frameBottom - photo->frameTop + 0.02)));
-                drawPicture(painter, plan, window);
-            } else {
-                drawPicture(painter, plan, box);
-            }
-        }
-        const QImage* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.drawable(plan.frameKey, ToneMatrix());
-        if (plan.visible && frame && !frame->isNull()) {
-            painter.setOpacity(std::clamp(photo->opacity, 0.0f, 1.0f));
-            painter.drawImage(box, *frame, QRectF(frame->rect()));
-            painter.setOpacity(1.0);
-        }
+        if (plan.visible)
+            drawPhoto(painter, index, *photo, plan, options);
     } else if (TextStyleRecord* text = item.asText()) {
         if (plan.visible) {
             // Not resetTransform(): that would drop the window too, and a scrolled view or
@@ -364,6 +354,39 @@ void Compositor::drawItem(QPainter& painter, CollageProject& project, CanvasItem
     }
     painter.setWorldTransform(QTransform());
     updateHitRegion(project, item, zoom);
+}
+
+void Compositor::drawPhoto(QPainter& painter, int index, const PhotoItem& photo, const ItemPlan& plan,
+                           const Options& options)
+{
+    const QRectF box(0, 0, plan.display.width(), plan.display.height());
+    bool drawn = plan.fileExists && !plan.unreadable;
+    if (!plan.fileExists && options.drawPlaceholders)
+        drawMissingPhoto(painter, box, photo.picturePath());
+    if (drawn) {
+        if (photo.frameNumber > 0) {
+            const double w = plan.display.width();
+            const double h = plan.display.height();
+            const QRectF window(std::trunc(w * (photo.frameLeft - 0.01)), std::trunc(h * (photo.frameTop - 0.01)),
+                                std::trunc(w * (photo.frameRight - photo.frameLeft + 0.02)),
+                                std::trunc(h * (photo.frameBottom - photo.frameTop + 0.02)));
+            drawn = drawPicture(painter, plan, window);
+        } else {
+            drawn = drawPicture(painter, plan, box);
+        }
+    }
+    using Reason = UndrawnPhoto::Reason;
+    if (!drawn || plan.cutShort)
+        m_undrawn.push_back(UndrawnPhoto{index, photo.picturePath(),
+                                         !plan.fileExists ? Reason::Missing
+                                         : drawn          ? Reason::CutShort
+                                                          : Reason::Unreadable});
+    const QImage* frame = plan.frameKey.isEmpty() ? nullptr : m_cache.drawable(plan.frameKey, ToneMatrix());
+    if (frame && !frame->isNull()) {
+        painter.setOpacity(std::clamp(photo.opacity, 0.0f, 1.0f));
+        painter.drawImage(box, *frame, QRectF(frame->rect()));
+        painter.setOpacity(1.0);
+    }
 }
 
 void Compositor::drawHandles(QPainter& painter, CollageProject& project, float zoom)

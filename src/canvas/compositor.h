@@ -25,13 +25,22 @@ class Compositor {
 public:
     static constexpr QRgb kWorkspace = 0xFFDDDDDD;
 
+    // A photo the last compose could not draw whole, where it was in sight.
+    struct UndrawnPhoto {
+        enum class Reason { Missing, Unreadable, CutShort }; // cut short: only its first part is drawn
+        int index = -1;
+        QString path;
+        Reason reason = Reason::Missing;
+        bool operator==(const UndrawnPhoto&) const = default;
+    };
+
     struct Options {
         float zoom = 1.0f;
-        QRect area;              // the part of the surface to compose; empty means all of it
+        QRect area{};            // the part of the surface to compose; empty means all of it
         bool drawHandles = true; // off in preview and export
         // The surface point the picture's top-left pixel shows, so that a window
         // can keep a picture of only its visible part.
-        QPoint origin;
+        QPoint origin{};
         // A photo whose picture file is missing shows as a box with its file name.
         // Off for pictures that leave the program (export).
         bool drawPlaceholders = true;
@@ -46,6 +55,9 @@ public:
     // The whole collage at a zoom without handles, as an opaque 32-bit picture.
     Result<QImage> render(CollageProject& project, float zoom = 1.0f);
 
+    // What the last compose or render left out; the view ignores it, outputs report it.
+    const std::vector<UndrawnPhoto>& undrawnPhotos() const { return m_undrawn; }
+
     void dropCaches();
     ItemPictureCache& cache() { return m_cache; }
     const PictureWork& work() { return m_cache.work(); }
@@ -57,6 +69,8 @@ private:
         bool drawable = true;
         bool visible = false;
         bool fileExists = true;
+        bool unreadable = false; // the file is there but holds no picture we can decode
+        bool cutShort = false;
         QString pictureKey; // empty: nothing to draw from
         QString frameKey;
         ToneMatrix tone;
@@ -73,14 +87,17 @@ private:
                  std::vector<ItemPictureCache::Request>& requests);
 
     void drawBackground(QPainter& painter, const CollageProject& project, float zoom);
-    void drawItem(QPainter& painter, CollageProject& project, CanvasItem& item, const ItemPlan& plan, float zoom,
+    void drawItem(QPainter& painter, CollageProject& project, int index, const ItemPlan& plan, float zoom,
                   const Options& options);
-    void drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target);
+    // False when the picture could not be built.
+    bool drawPicture(QPainter& painter, const ItemPlan& plan, const QRectF& target);
+    void drawPhoto(QPainter& painter, int index, const PhotoItem& photo, const ItemPlan& plan, const Options& options);
     void drawHandles(QPainter& painter, CollageProject& project, float zoom);
     static void drawMissingPhoto(QPainter& painter, const QRectF& box, const QString& path);
     void updateHitRegion(const CollageProject& project, CanvasItem& item, float zoom);
 
     ItemPictureCache m_cache;
+    std::vector<UndrawnPhoto> m_undrawn;
     struct ScaledBackground {
         qint64 sourceKey = 0;
         QSize size;

@@ -1,6 +1,6 @@
 #include "canvas/item_geometry.h"
 
-#include "tools/text_item_painter.h"
+#include "text/text_item_painter.h"
 
 #include <algorithm>
 #include <cmath>

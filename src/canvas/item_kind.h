@@ -1,12 +1,11 @@
 #pragma once
 
+#include "base/colour_ref.h"
+
 #include <cstdint>
 #include <optional>
 
 namespace montora {
-
-// Windows COLORREF as stored in records and files: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
 
 // The kind code of a canvas item, as stored in project files and history snapshots.
 enum class ItemKind : std::int32_t {

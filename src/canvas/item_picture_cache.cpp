@@ -132,14 +132,25 @@ void ItemPictureCache::clear()
     m_sources.clear();
 }
 
-QSize ItemPictureCache::pictureSize(const QString& path, const QDateTime& modified, qint64 bytes)
+const ItemPictureCache::SourceInfo& ItemPictureCache::sourceInfo(const QString& path, const QDateTime& modified,
+                                                                  qint64 bytes)
 {
     auto it = m_sources.find(path);
     if (it != m_sources.end() && it->modified == modified && it->bytes == bytes)
-        return it->size;
+        return *it;
     const auto size = PictureDecoder::size(path);
-    m_sources.insert(path, SourceInfo{modified, bytes, size ? *size : QSize()});
-    return size ? *size : QSize();
+    const bool cutShort = size && PictureDecoder::isCutShort(path);
+    return *m_sources.insert(path, SourceInfo{modified, bytes, size ? *size : QSize(), cutShort});
+}
+
+QSize ItemPictureCache::pictureSize(const QString& path, const QDateTime& modified, qint64 bytes)
+{
+    return sourceInfo(path, modified, bytes).size;
+}
+
+bool ItemPictureCache::isCutShort(const QString& path, const QDateTime& modified, qint64 bytes)
+{
+    return sourceInfo(path, modified, bytes).cutShort;
 }
 
 } // namespace montora

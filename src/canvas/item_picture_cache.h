@@ -48,6 +48,8 @@ public:
     // The picture's upright size from its header, remembered per file date and length.
     // Invalid when the file cannot be read as a picture.
     QSize pictureSize(const QString& path, const QDateTime& modified, qint64 bytes);
+    // Whether the file is a JPEG cut short (PictureDecoder::isCutShort), remembered alike.
+    bool isCutShort(const QString& path, const QDateTime& modified, qint64 bytes);
 
     static QString toneKeyOf(const ToneMatrix& tone);
     static QImage drawableOf(const QImage& picture, const ToneMatrix& tone, PictureWork& work);
@@ -61,7 +63,9 @@ private:
         QDateTime modified;
         qint64 bytes = -1;
         QSize size;
+        bool cutShort = false;
     };
+    const SourceInfo& sourceInfo(const QString& path, const QDateTime& modified, qint64 bytes);
 
     static QString drawableKey(const QString& key, const ToneMatrix& tone) { return key + u'#' + toneKeyOf(tone); }
     Entry* use(QHash<QString, Entry>& table, const QString& key);

@@ -2,9 +2,9 @@
 // and the program reads it.
 #include "cli/cli_command.h"
 
-#include "app/lang_file_cipher.h"
-#include "app/language_table.h"
-#include "app/language_text_file.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_table.h"
+#include "language/language_text_file.h"
 #include "base/atomic_file.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "project/project_description.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -117,7 +117,7 @@ int newProject(CliContext& context)
         const QStringList modes = {"centre", "tile", "stretch"};
         if (!modes.contains(mode))
             return usageError(context, "--mode takes centre, tile or stretch", kNewUsage);
-        project.setFillMode(std::int32_t(modes.indexOf(mode)));
+        project.setFillMode(FillMode(modes.indexOf(mode)));
     }
     if (!picture.isNull()) {
         const QString absolute = QFileInfo(picture).absoluteFilePath();
@@ -282,9 +282,10 @@ int info(CliContext& context)
     const QString path = context.args[0];
     if (!QFileInfo(path).isFile())
         return fail(context, path, "no such project file");
-    // Custom masks a project carries are not added to the library just to describe it.
+    // Custom masks a project carries are not added to the library just to describe
+    // it. A damaged file is described as far as its items are intact.
     CollageProject project;
-    const Status opened = ProjectFileReader::open(project, path);
+    const Status opened = ProjectFileReader::openIntactItems(project, path).status;
     QJsonObject json = ProjectDescription::describe(project);
     if (!opened)
         json["error"] = opened.message();

@@ -63,9 +63,9 @@ QString takeOptions(QStringList& args, RenderRequest& request)
     return QString();
 }
 
-Status renderProject(CollageProject& project, const QString& out, const RenderRequest& request)
+Status renderProject(CollageExporter& exporter, CollageProject& project, const QString& out,
+                     const RenderRequest& request)
 {
-    CollageExporter exporter;
     if (request.zoom <= 0 || CollageExporter::isPdf(out))
         return exporter.exportTo(project, out, request.options);
     auto picture = exporter.render(project, request.zoom);
@@ -106,9 +106,18 @@ int render(CliContext& context)
         context.err << "montora: " << projectPath << ": " << opened.message() << "\n";
         return kFailure;
     }
-    const Status saved = renderProject(project, out, request);
+    CollageExporter exporter;
+    const Status saved = renderProject(exporter, project, out, request);
     if (!saved) {
         context.err << "montora: " << out << ": " << saved.message() << "\n";
+        return kFailure;
+    }
+    // The picture is written, but it is not the collage: a script must not take it for one.
+    const auto& undrawn = exporter.undrawnPhotos();
+    if (!undrawn.empty()) {
+        context.err << "montora: " << out << ": saved, but " << undrawn.size()
+                    << (undrawn.size() == 1 ? " photo" : " photos") << " could not be drawn whole:\n"
+                    << CollageExporter::undrawnMessage(undrawn) << "\n";
         return kFailure;
     }
     return kSuccess;

@@ -4,9 +4,9 @@
 #include "imaging/picture_limits.h"
 #include "imaging/picture_saver.h"
 #include "tools/font_list.h"
-#include "tools/styled_text.h"
-#include "tools/text_item_painter.h"
-#include "tools/text_style_presets.h"
+#include "text/styled_text.h"
+#include "text/text_item_painter.h"
+#include "text/text_style_presets.h"
 
 #include <QImage>
 #include <QPainter>

@@ -28,12 +28,10 @@ SkinButton::Skin SkinButton::closeSkin()
             QStringLiteral(":/controls/close_pressed.svg"), QStringLiteral(":/controls/close_disabled.svg")};
 }
 
-SkinButton::SkinButton(int id, QWidget* parent) : QWidget(parent), m_id(id), m_skin(defaultSkin())
+SkinButton::SkinButton(int id, QWidget* parent) : SkinStateButton(parent), m_id(id), m_skin(defaultSkin())
 {
-    SkinArt::ensureLoaded();
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit clicked(m_id); });
 }
 
 void SkinButton::setSkin(const Skin& skin)
@@ -58,6 +56,8 @@ void SkinButton::setBackground(const QColor& colour)
 void SkinButton::setCaption(const QString& caption)
 {
     m_caption = caption;
+    // Not setText(): an "&" there would become a shortcut of its own.
+    setAccessibleName(QString(caption).remove(u'&'));
     update();
 }
 
@@ -85,37 +85,49 @@ QSize SkinButton::sizeHint() const
     return QSize(65, 21);
 }
 
-void SkinButton::setState(State state)
+SkinState SkinButton::skinState() const
 {
-    if (m_state == state)
-        return;
-    m_state = state;
-    update();
+    const SkinState state = SkinStateButton::skinState();
+    if (state == SkinState::Pressed && m_leftWhileHeld)
+        return SkinState::Hot;
+    if (state == SkinState::Hot && m_released)
+        return SkinState::Normal;
+    return state;
 }
 
-QString SkinButton::skinFor(State state) const
+SkinButton::State SkinButton::state() const
+{
+    switch (skinState()) {
+    case SkinState::Hot: return State::Hot;
+    case SkinState::Pressed: return State::Pressed;
+    case SkinState::Disabled: return State::Disabled;
+    case SkinState::Normal: break;
+    }
+    return State::Normal;
+}
+
+QString SkinButton::skinFor(SkinState state) const
 {
     switch (state) {
-    case State::Hot: return m_skin.hot;
-    case State::Pressed: return m_skin.pressed;
-    case State::Disabled: return m_skin.disabled;
-    case State::Normal: break;
+    case SkinState::Hot: return m_skin.hot;
+    case SkinState::Pressed: return m_skin.pressed;
+    case SkinState::Disabled: return m_skin.disabled;
+    case SkinState::Normal: break;
     }
     return m_skin.normal;
 }
 
-void SkinButton::paintEvent(QPaintEvent*)
+void SkinButton::paintSkin(QPainter& painter, SkinState state)
 {
-    QPainter painter(this);
     if (m_background.isValid())
         painter.fillRect(rect(), m_background);
-    const QString skin = skinFor(m_state);
+    const QString skin = skinFor(state);
     if (m_threeSlice)
         SkinArt::drawThreeSlice(painter, rect(), skin, kSkinWidth, kButtonSlices);
     else
         painter.drawPixmap(0, 0, SkinArt::pixmap(skin, size(), devicePixelRatioF()));
 
-    const bool disabled = m_state == State::Disabled;
+    const bool disabled = state == SkinState::Disabled;
     const QString icon = disabled && !m_disabledIcon.isEmpty() ? m_disabledIcon : m_icon;
     if (!icon.isEmpty()) {
         const QRect iconRect(QPoint(0, 0), QSize(16, 16));
@@ -126,47 +138,37 @@ void SkinButton::paintEvent(QPaintEvent*)
         painter.setPen(disabled ? kDisabledCaption : m_captionColour);
         painter.drawText(rect().translated(m_captionOffset), Qt::AlignCenter | Qt::TextSingleLine, m_caption);
     }
+    if (hasFocus())
+        drawFocusFrame(painter, rect().adjusted(3, 3, -4, -4));
 }
+
+// Hot comes from the pointer's moves only, so a dialog that opens under a resting
+// pointer shows its buttons normal.
+void SkinButton::enterEvent(QEnterEvent* event) { QAbstractButton::enterEvent(event); }
 
 void SkinButton::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_state == State::Disabled)
-        return;
-    // While the button is held the pointer is still reported here when it
-    // leaves, so leaving and coming back is worked out from the position.
-    if (!rect().contains(event->position().toPoint()))
-        setState(State::Normal);
-    else if (m_state != State::Pressed)
-        setState(State::Hot);
+    m_released = false;
+    const bool wasDown = isDown();
+    SkinStateButton::mouseMoveEvent(event);
+    if (wasDown && !isDown())
+        m_leftWhileHeld = true;
+    update();
 }
 
 void SkinButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || m_state == State::Disabled)
-        return;
-    setState(State::Pressed);
+    m_leftWhileHeld = false;
+    m_released = false;
+    SkinStateButton::mousePressEvent(event);
 }
 
 void SkinButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || m_state == State::Disabled)
-        return;
-    setState(State::Normal);
-    if (rect().contains(event->position().toPoint()))
-        emit clicked(m_id);
-}
-
-void SkinButton::leaveEvent(QEvent*)
-{
-    if (m_state != State::Disabled)
-        setState(State::Normal);
-}
-
-void SkinButton::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange)
-        setState(isEnabled() ? State::Normal : State::Disabled);
-    QWidget::changeEvent(event);
+    m_leftWhileHeld = false;
+    m_released = event->button() == Qt::LeftButton;
+    SkinStateButton::mouseReleaseEvent(event);
+    update();
 }
 
 } // namespace montora

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "controls/skin_state_button.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 
 namespace montora {
 
 // The push button of the panels and tool dialogs, drawn from one skin picture
 // per state with an optional centred caption or icon.
-class SkinButton : public QWidget {
+class SkinButton : public SkinStateButton {
     Q_OBJECT
 
 public:
@@ -28,7 +29,8 @@ public:
     explicit SkinButton(int id, QWidget* parent = nullptr);
 
     int id() const { return m_id; }
-    State state() const { return m_state; }
+    State state() const;
+    SkinState skinState() const override;
 
     void setSkin(const Skin& skin);
     // Three slices: 12-pixel ends around a stretched middle. Off: the picture
@@ -54,20 +56,21 @@ signals:
     void clicked(int id);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintSkin(QPainter& painter, SkinState state) override;
+    void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void setState(State state);
-    QString skinFor(State state) const;
+    QString skinFor(SkinState state) const;
 
     int m_id;
     Skin m_skin;
-    State m_state = State::Normal;
+    // A button held, left and come back to shows hot, not pressed; one just
+    // let go of shows normal until the pointer moves.
+    bool m_leftWhileHeld = false;
+    bool m_released = false;
     bool m_threeSlice = true;
     QString m_caption;
     QColor m_background{221, 221, 221};

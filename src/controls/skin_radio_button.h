@@ -1,13 +1,14 @@
 #pragma once
 
+#include "controls/skin_state_button.h"
+
 #include <QString>
-#include <QWidget>
 
 namespace montora {
 
 // A radio-style button drawn as an on or off icon followed by its caption.
-// Which one of a group is on is up to the owner.
-class SkinRadioButton : public QWidget {
+// Which one of a group is on is up to the owner: a click asks, setOn() answers.
+class SkinRadioButton : public SkinStateButton {
     Q_OBJECT
 
 public:
@@ -16,25 +17,20 @@ public:
     int id() const { return m_id; }
     QString caption() const { return m_caption; }
     void setOn(bool on);
-    bool isOn() const { return m_on; }
+    bool isOn() const { return isChecked(); }
 
 signals:
     // The click (WM_COMMAND carrying the button's identifier).
     void clicked(int id);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void paintSkin(QPainter& painter, SkinState state) override;
+    // A click leaves the on state to the owner.
+    void nextCheckState() override {}
 
 private:
     int m_id;
     QString m_caption;
-    bool m_on = false;
-    bool m_hot = false;
-    bool m_pressed = false;
 };
 
 } // namespace montora

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "base/colour_ref.h"
+
 #include <QColor>
 #include <QString>
 
 #include <cstdint>
 
 namespace montora {
-
-// Windows COLORREF as stored in records and files: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
 
 // The 40 named colours of the colour picker, in grid order (8 columns, row by row).
 class ColourTable {

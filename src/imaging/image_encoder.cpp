@@ -35,18 +35,18 @@ QString encoderKey(const QString& key)
     return lower;
 }
 
-QByteArray writeWithQt(const QImage& image, const char* format, int quality, int compression)
+Result<QByteArray> writeWithQt(const QImage& image, const char* format, int quality)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return Result<QByteArray>::error(QStringLiteral("Cannot open a memory buffer."));
     QImageWriter writer(&buffer, format);
     if (quality >= 0)
         writer.setQuality(quality);
-    if (compression >= 0)
-        writer.setCompression(compression);
     if (!writer.write(image))
-        return QByteArray();
+        return Result<QByteArray>::error(QStringLiteral("The picture could not be encoded as %1: %2")
+                                             .arg(QString::fromLatin1(format), writer.errorString()));
     return bytes;
 }
 
@@ -64,53 +64,29 @@ ImageEncoder::ImageEncoder(const QString& key)
     }
 }
 
-QByteArray ImageEncoder::encode(const QImage& image)
+Result<QByteArray> ImageEncoder::encode(const QImage& image) const
 {
+    if (!m_found)
+        return Result<QByteArray>::error(QStringLiteral("No encoder is chosen."));
+    if (image.isNull())
+        return Result<QByteArray>::error(QStringLiteral("The picture is empty."));
     if (m_mimeType == QLatin1String("image/jpeg"))
-        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), "jpeg", m_quality, -1);
+        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), "jpeg", m_quality);
     if (m_mimeType == QLatin1String("image/tiff"))
-        return keepError(TiffWriter::encode(image));
+        return TiffWriter::encode(image);
     if (m_mimeType == QLatin1String("image/png"))
-        return PngWriter::handles(image.format()) ? keepError(PngWriter::encode(image))
-                                                  : writeWithQt(image, "png", -1, -1);
+        return PngWriter::handles(image.format()) ? PngWriter::encode(image) : writeWithQt(image, "png", -1);
     if (m_mimeType == QLatin1String("image/bmp"))
-        return writeWithQt(image, "bmp", -1, -1);
-    if (m_mimeType == QLatin1String("image/gif"))
-        return encodeWithImageLibrary(image, "GIF");
-    return QByteArray();
+        return writeWithQt(image, "bmp", -1);
+    return ImageLibrary::encodeAs(image, "GIF");
 }
 
-QByteArray ImageEncoder::encodeWithImageLibrary(const QImage& image, const char* format)
+Status ImageEncoder::save(const QImage& image, const QString& path) const
 {
-    return keepError(ImageLibrary::encodeAs(image, format));
-}
-
-QByteArray ImageEncoder::keepError(const Result<QByteArray>& bytes)
-{
-    if (!bytes)
-        m_lastError = bytes.message();
-    return bytes.valueOr(QByteArray());
-}
-
-int ImageEncoder::save(const QImage& image, const QString& path)
-{
-    m_lastError.clear();
-    if (!m_found) {
-        m_lastError = QStringLiteral("No encoder writes \"%1\".").arg(path);
-        return kNoEncoder;
-    }
-    const QByteArray bytes = image.isNull() ? QByteArray() : encode(image);
-    if (bytes.isEmpty()) {
-        if (m_lastError.isEmpty())
-            m_lastError = QStringLiteral("The picture could not be encoded as %1.").arg(m_mimeType);
-        return kWriteFailed;
-    }
-    const Status written = AtomicFile::write(path, bytes);
-    if (!written) {
-        m_lastError = written.message();
-        return kWriteFailed;
-    }
-    return kOk;
+    if (!m_found)
+        return Status::error(QStringLiteral("No encoder writes \"%1\".").arg(path));
+    MONTORA_TRY_ASSIGN(bytes, encode(image));
+    return AtomicFile::write(path, bytes);
 }
 
 } // namespace montora

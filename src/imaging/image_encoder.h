@@ -12,10 +12,6 @@ namespace montora {
 // whose extension list contains "*.<ext>" of the key.
 class ImageEncoder {
 public:
-    static constexpr int kOk = 0;
-    static constexpr int kNoEncoder = 1;
-    static constexpr int kWriteFailed = 7;
-
     explicit ImageEncoder(const QString& key);
 
     bool found() const { return m_found; }
@@ -24,22 +20,17 @@ public:
     void setQuality(int quality) { m_quality = quality; }
 
     // Encodes the picture and replaces the file at `path` through a temporary file,
-    // so a failed save keeps the old file. Returns kOk, kNoEncoder (nothing written)
-    // or kWriteFailed; lastError() says why.
-    int save(const QImage& image, const QString& path);
-    const QString& lastError() const { return m_lastError; }
+    // so a failed save (no encoder, a picture that cannot be encoded, a full disk)
+    // keeps the old file and says why.
+    Status save(const QImage& image, const QString& path) const;
 
     // The encoded bytes, without touching any file.
-    QByteArray encode(const QImage& image);
+    Result<QByteArray> encode(const QImage& image) const;
 
 private:
-    QByteArray encodeWithImageLibrary(const QImage& image, const char* format);
-    QByteArray keepError(const Result<QByteArray>& bytes);
-
     bool m_found = false;
     QString m_mimeType;
     int m_quality = 90;
-    QString m_lastError;
 };
 
 } // namespace montora

@@ -174,10 +174,8 @@ Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QSt
 
 Result<QImage> ImageLibrary::decodeFile(const QString& path, int code)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QImage>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
-    return decode(file.readAll(), code, path);
+    MONTORA_TRY_ASSIGN(bytes, PictureLimits::readFile(path));
+    return decode(bytes, code, path);
 }
 
 namespace {

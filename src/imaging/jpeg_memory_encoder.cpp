@@ -25,6 +25,40 @@ void onFatalError(j_common_ptr info)
 
 void ignoreMessage(j_common_ptr) {}
 
+// What libjpeg changes while it runs. It lives in the caller's frame, not in the
+// one that calls setjmp: locals of that frame changed before a longjmp back to it
+// would be indeterminate afterwards.
+struct Compression {
+    jpeg_compress_struct compressor{};
+    ErrorManager errors{};
+    unsigned char* output = nullptr;
+    unsigned long outputSize = 0;
+};
+
+// False when libjpeg gave up; the message is in `c.errors`. Nothing with a
+// destructor may live here, as a longjmp skips it.
+bool compress(Compression& c, const uchar* rgb, int width, int height, int quality)
+{
+    if (setjmp(c.errors.jump))
+        return false;
+    jpeg_create_compress(&c.compressor);
+    jpeg_mem_dest(&c.compressor, &c.output, &c.outputSize);
+    c.compressor.image_width = JDIMENSION(width);
+    c.compressor.image_height = JDIMENSION(height);
+    c.compressor.input_components = 3;
+    c.compressor.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c.compressor);
+    jpeg_set_quality(&c.compressor, quality, TRUE);
+    jpeg_start_compress(&c.compressor, TRUE);
+    const size_t rowBytes = size_t(width) * 3;
+    while (c.compressor.next_scanline < c.compressor.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb + c.compressor.next_scanline * rowBytes);
+        jpeg_write_scanlines(&c.compressor, &row, 1);
+    }
+    jpeg_finish_compress(&c.compressor);
+    return true;
+}
+
 } // namespace
 
 Result<QByteArray> JpegMemoryEncoder::encode(const uchar* rgb, int width, int height, int quality)
@@ -34,38 +68,18 @@ Result<QByteArray> JpegMemoryEncoder::encode(const uchar* rgb, int width, int he
     if (width > JPEG_MAX_DIMENSION || height > JPEG_MAX_DIMENSION)
         return Result<QByteArray>::error(QStringLiteral("The picture is too large for JPEG."));
 
-    jpeg_compress_struct compressor{};
-    ErrorManager errors{};
-    compressor.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = onFatalError;
-    errors.base.output_message = ignoreMessage;
-    unsigned char* output = nullptr;
-    unsigned long outputSize = 0;
-
-    // Nothing with a destructor may live between setjmp and a longjmp back to it.
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_compress(&compressor);
-        std::free(output);
-        return Result<QByteArray>::error(QStringLiteral("JPEG error: %1").arg(QString::fromLocal8Bit(errors.message)));
-    }
-    jpeg_create_compress(&compressor);
-    jpeg_mem_dest(&compressor, &output, &outputSize);
-    compressor.image_width = JDIMENSION(width);
-    compressor.image_height = JDIMENSION(height);
-    compressor.input_components = 3;
-    compressor.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&compressor);
-    jpeg_set_quality(&compressor, quality, TRUE);
-    jpeg_start_compress(&compressor, TRUE);
-    const size_t rowBytes = size_t(width) * 3;
-    while (compressor.next_scanline < compressor.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb + compressor.next_scanline * rowBytes);
-        jpeg_write_scanlines(&compressor, &row, 1);
-    }
-    jpeg_finish_compress(&compressor);
-    jpeg_destroy_compress(&compressor);
-    QByteArray bytes(reinterpret_cast<const char*>(output), qsizetype(outputSize));
-    std::free(output);
+    Compression c;
+    c.compressor.err = jpeg_std_error(&c.errors.base);
+    c.errors.base.error_exit = onFatalError;
+    c.errors.base.output_message = ignoreMessage;
+    const bool done = compress(c, rgb, width, height, quality);
+    jpeg_destroy_compress(&c.compressor);
+    QByteArray bytes;
+    if (done)
+        bytes = QByteArray(reinterpret_cast<const char*>(c.output), qsizetype(c.outputSize));
+    std::free(c.output);
+    if (!done)
+        return Result<QByteArray>::error(QStringLiteral("JPEG error: %1").arg(QString::fromLocal8Bit(c.errors.message)));
     return bytes;
 }
 

@@ -135,10 +135,7 @@ Result<QSize> PictureDecoder::size(const QString& path)
                 return image.size();
         }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QSize>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    MONTORA_TRY_ASSIGN(bytes, PictureLimits::readFile(path));
     const int code = PictureFormat::codeForPath(path);
     if (PictureFormat::isEmf(path)) {
         MONTORA_TRY_ASSIGN(image, ImageLibrary::decode(bytes, code, path));
@@ -147,6 +144,36 @@ Result<QSize> PictureDecoder::size(const QString& path)
     MONTORA_TRY_ASSIGN(size, ImageLibrary::ping(bytes, code, path));
     MONTORA_TRY(PictureLimits::check(size));
     return size;
+}
+
+bool PictureDecoder::isCutShort(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 4)
+        return false;
+    const uchar* data = file.map(0, file.size());
+    if (!data)
+        return false;
+    const qint64 size = file.size();
+    if (data[0] != 0xFF || data[1] != 0xD8)
+        return false; // not a JPEG
+    // Over the marker segments (an EXIF thumbnail inside APP1 holds markers of its
+    // own) to the first scan; in scan data 0xFF is only ever followed by 0x00, a
+    // restart marker or another scan's markers, so an end marker after it is the end.
+    qint64 at = 2;
+    while (at + 4 <= size && data[at] == 0xFF) {
+        const uchar marker = data[at + 1];
+        const qint64 length = qint64(data[at + 2]) << 8 | data[at + 3];
+        if (marker == 0xDA)
+            break;
+        at += 2 + length;
+    }
+    if (at + 4 > size || data[at] != 0xFF)
+        return true; // cut before the first scan
+    for (qint64 i = at + 2; i + 1 < size; ++i)
+        if (data[i] == 0xFF && data[i + 1] == 0xD9)
+            return false;
+    return true;
 }
 
 Result<DecodePath> PictureDecoder::pathFor(const QString& path)

@@ -29,6 +29,10 @@ public:
     // Header only.
     static Result<QSize> size(const QString& path);
     static Result<DecodePath> pathFor(const QString& path);
+    // A JPEG whose compressed data never reaches its end marker: a file cut short
+    // by a broken copy or download. Qt decodes the part that is there and greys
+    // the rest, so only this tells such a file from a whole one.
+    static bool isCutShort(const QString& path);
 
     static QString pathName(DecodePath path) { return path == DecodePath::Qt ? "qt" : "image-library"; }
 

@@ -1,5 +1,7 @@
 #include "imaging/picture_limits.h"
 
+#include <QFile>
+
 namespace montora {
 
 Status PictureLimits::check(const QSize& size)
@@ -15,6 +17,27 @@ Status PictureLimits::check(const QSize& size)
                                  .arg(kMaxSide)
                                  .arg(kMaxPixels / 1'000'000));
     return Status::ok();
+}
+
+Result<QByteArray> PictureLimits::readFile(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+    const qint64 size = file.size();
+    if (size > maxBytes)
+        return Result<QByteArray>::error(QStringLiteral("\"%1\" is too large (%2 MB); picture files of at most "
+                                                        "%3 MB are supported.")
+                                             .arg(path)
+                                             .arg(size >> 20)
+                                             .arg(maxBytes >> 20));
+    // Read at most one byte more than allowed: a file that grew since is refused too.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        return Result<QByteArray>::error(QStringLiteral("\"%1\" is too large.").arg(path));
+    if (file.error() != QFileDevice::NoError)
+        return Result<QByteArray>::error(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    return bytes;
 }
 
 } // namespace montora

@@ -56,12 +56,7 @@ Result<QByteArray> PictureSaver::encodeByExtension(const QImage& image, const QS
     if (goesToEncoder(ext)) {
         ImageEncoder encoder(path);
         encoder.setQuality(90);
-        const QByteArray bytes = encoder.encode(image);
-        if (bytes.isEmpty())
-            return Result<QByteArray>::error(encoder.lastError().isEmpty()
-                                                 ? QStringLiteral("\"%1\" could not be encoded.").arg(path)
-                                                 : encoder.lastError());
-        return bytes;
+        return encoder.encode(image);
     }
     if (isTiff(ext))
         return TiffWriter::encode(image);

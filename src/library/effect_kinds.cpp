@@ -1,6 +1,6 @@
 #include "library/effect_kinds.h"
 
-#include "controls_model/label_contrast.h"
+#include "base/label_contrast.h"
 #include "library/library_files.h"
 
 #include <array>
@@ -11,6 +11,8 @@ namespace {
 
 constexpr ColorRef kGrey = 0x7F7F7F;
 constexpr std::array<ColorRef, EffectKinds::kCount> kColours{kGrey, 0x3C78C8, 0x00B4E0, kGrey, 0x0096FF, 0xC8C800};
+
+QColor qColour(ColorRef colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 } // namespace
 
@@ -35,9 +37,9 @@ QString EffectKinds::toolTip(int kind)
 
 // A gentle shade: a steeper one made some colours too light at the top for
 // black and too dark at the bottom for white.
-QColor EffectKinds::tileTop(int kind) { return ColourTable::toQColor(colour(kind)).lighter(125); }
+QColor EffectKinds::tileTop(int kind) { return qColour(colour(kind)).lighter(125); }
 
-QColor EffectKinds::tileBottom(int kind) { return ColourTable::toQColor(colour(kind)).darker(105); }
+QColor EffectKinds::tileBottom(int kind) { return qColour(colour(kind)).darker(105); }
 
 QColor EffectKinds::labelColour(int kind) { return LabelContrast::textOn({tileTop(kind), tileBottom(kind)}); }
 

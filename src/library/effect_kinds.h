@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls_model/colour_table.h"
+#include "base/colour_ref.h"
 
 #include <QColor>
 #include <QString>

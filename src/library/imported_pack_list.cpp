@@ -78,8 +78,10 @@ Result<ImportedPackList::Check> ImportedPackList::checkAndRecord(const QString& 
     if (written)
         written = file.sync();
     if (!written) {
-        file.truncate(end);
-        file.writeAt(0, encodeCount(std::int32_t(names.size())));
+        // Back to the old list as far as the disk lets us; the count is what
+        // readers trust, and a name beyond it is never read.
+        if (file.writeAt(0, encodeCount(std::int32_t(names.size()))).isOk())
+            (void)file.truncate(end);
         return Result<Check>(written);
     }
     return Check::Recorded;

@@ -38,19 +38,19 @@ Status LibraryAppender::walkExisting()
         return Status::ok();
     }
     BinaryReader reader(file);
-    auto count = LibraryFile::readCount(reader);
-    if (!count)
-        return Status::error(QStringLiteral("\"%1\" is damaged (%2); nothing was added.").arg(m_path, count.message()));
-    for (int i = 0; i < *count; ++i) {
-        auto header = LibraryFile::readHeader(reader, m_layout);
-        const Status status = header ? reader.skip(header->payloadSize) : header.status();
-        if (!status)
-            return Status::error(QStringLiteral("\"%1\" is damaged at record %2 (%3); nothing was added.")
-                                     .arg(m_path)
-                                     .arg(i)
-                                     .arg(status.message()));
-    }
-    m_count = *count;
+    const LibraryFile::Walk walked = LibraryFile::walk(
+        reader, m_layout, [](const LibraryRecordHeader& header, int, std::int32_t, BinaryReader& in) {
+            return LibraryFile::skipPayload(in, header);
+        });
+    if (!walked.damage && walked.damageIndex < 0)
+        return Status::error(
+            QStringLiteral("\"%1\" is damaged (%2); nothing was added.").arg(m_path, walked.damage.message()));
+    if (!walked.damage)
+        return Status::error(QStringLiteral("\"%1\" is damaged at record %2 (%3); nothing was added.")
+                                 .arg(m_path)
+                                 .arg(walked.damageIndex)
+                                 .arg(walked.damage.message()));
+    m_count = walked.count;
     m_end = reader.position();
     return Status::ok();
 }
@@ -65,7 +65,7 @@ Status LibraryAppender::begin()
     MONTORA_TRY(m_file.open(m_path, m_created ? PosixFile::Mode::CreateNew : PosixFile::Mode::ReadWrite));
     if (const Status walked = walkExisting(); !walked) {
         m_created = false; // a damaged file stays as it is
-        m_file.close();
+        (void)m_file.close(); // opened for reading only so far
         return walked;
     }
     if (m_end == 0) { // a new or empty file: its count comes first
@@ -111,27 +111,30 @@ Status LibraryAppender::commit()
         counted = m_file.sync();
     if (!counted)
         return failed(counted);
-    m_file.close(); // everything is on the disk already
+    (void)m_file.close(); // everything is on the disk already
     m_committed = true;
     m_countWritten = false;
     return Status::ok();
 }
 
-void LibraryAppender::revertCommit()
+Status LibraryAppender::revertCommit()
 {
     if (!m_committed)
-        return;
+        return Status::ok();
     m_committed = false;
-    if (m_created) {
-        QFile::remove(m_path);
-    } else if (m_file.open(m_path, PosixFile::Mode::ReadWrite)) {
-        // The count first, so that it never promises a record the file no longer holds.
-        writeCount(m_count);
-        m_file.truncate(m_end);
-        m_file.sync();
-        m_file.close();
-    }
     m_added = 0;
+    if (m_created)
+        return QFile::remove(m_path) ? Status::ok()
+                                     : Status::error(QStringLiteral("Cannot delete \"%1\".").arg(m_path));
+    MONTORA_TRY(m_file.open(m_path, PosixFile::Mode::ReadWrite));
+    // The count first, so that it never promises a record the file no longer holds.
+    Status reverted = writeCount(m_count);
+    if (reverted)
+        reverted = m_file.truncate(m_end);
+    if (reverted)
+        reverted = m_file.sync();
+    const Status closed = m_file.close();
+    return reverted ? closed : reverted;
 }
 
 void LibraryAppender::rollback()
@@ -139,14 +142,16 @@ void LibraryAppender::rollback()
     if (!m_file.isOpen())
         return;
     if (m_created) {
-        m_file.close();
+        (void)m_file.close(); // the file goes anyway
         QFile::remove(m_path);
     } else {
-        // Shortening needs no free space; the old count goes back over bytes the file already has.
-        m_file.truncate(m_end);
+        // Shortening needs no free space; the old count goes back over bytes the file
+        // already has. Nothing here can be reported (the destructor runs it too); a
+        // record left beyond the count is never read and is written over next time.
+        (void)m_file.truncate(m_end);
         if (m_countWritten)
-            writeCount(m_count);
-        m_file.close();
+            (void)writeCount(m_count);
+        (void)m_file.close();
     }
     m_added = 0;
     m_countWritten = false;

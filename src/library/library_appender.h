@@ -36,7 +36,7 @@ public:
     void rollback();
     // Takes back the commit just made, for a file that must stay in step with
     // another whose commit then failed.
-    void revertCommit();
+    Status revertCommit();
 
     const QString& path() const { return m_path; }
     int added() const { return m_added; }

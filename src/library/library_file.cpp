@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace montora {
 
 LibraryFile::LibraryFile(QString path, LibraryLayout layout) : m_path(std::move(path)), m_layout(layout) {}
@@ -73,35 +75,66 @@ Result<LibraryRecordHeader> LibraryFile::readHeader(BinaryReader& reader, Librar
     return header;
 }
 
-Result<LibraryRecordHeader> LibraryFile::seekTo(BinaryReader& reader, int index) const
+LibraryFile::Walk LibraryFile::walk(BinaryReader& reader, LibraryLayout layout, const Visitor& visit)
 {
-    MONTORA_TRY_ASSIGN(count, readCount(reader));
-    if (index < 0 || index >= count)
-        return Result<LibraryRecordHeader>::error(
-            QStringLiteral("\"%1\" has no record %2: it holds %3.").arg(m_path).arg(index).arg(count));
-    for (int i = 0;; ++i) {
-        const qint64 offset = reader.position();
-        auto header = readHeader(reader, m_layout);
-        if (!header)
-            return located(header.status(), i, offset);
-        if (i == index)
-            return header;
-        const Status skipped = reader.skip(header->payloadSize);
-        if (!skipped)
-            return located(skipped, i, offset);
+    Walk walk;
+    auto count = readCount(reader);
+    if (!count) {
+        walk.damage = count.status();
+        walk.damageOffset = 0;
+        return walk;
     }
+    walk.count = *count;
+    for (int i = 0; i < walk.count; ++i) {
+        const qint64 offset = reader.position();
+        auto header = readHeader(reader, layout);
+        auto goOn = header ? visit(*header, i, walk.count, reader) : Result<bool>(header.status());
+        if (!goOn) {
+            walk.damage = goOn.status();
+            walk.damageIndex = i;
+            walk.damageOffset = offset;
+            return walk;
+        }
+        if (!*goOn)
+            break;
+    }
+    return walk;
 }
 
-Result<LibraryRecord> LibraryFile::readPayload(BinaryReader& reader, const LibraryRecordHeader& header) const
+Result<bool> LibraryFile::skipPayload(BinaryReader& reader, const LibraryRecordHeader& header)
+{
+    MONTORA_TRY(reader.skip(header.payloadSize));
+    return true;
+}
+
+Result<LibraryRecordHeader> LibraryFile::seekTo(BinaryReader& reader, int index) const
+{
+    std::optional<LibraryRecordHeader> found;
+    const Walk walked = walk(reader, m_layout, [&](const LibraryRecordHeader& header, int i, std::int32_t count,
+                                                   BinaryReader& in) -> Result<bool> {
+        if (index < 0 || index >= count)
+            return false;
+        if (i < index)
+            return skipPayload(in, header);
+        found = header;
+        return false;
+    });
+    if (!walked.damage)
+        return walked.damageIndex < 0 ? walked.damage : located(walked);
+    if (!found)
+        return Result<LibraryRecordHeader>::error(
+            QStringLiteral("\"%1\" has no record %2: it holds %3.").arg(m_path).arg(index).arg(walked.count));
+    return *found;
+}
+
+Result<LibraryRecord> LibraryFile::readPayload(BinaryReader& reader, const LibraryRecordHeader& header)
 {
     LibraryRecord record;
     record.width = header.width;
     record.height = header.height;
     record.extra = header.extra;
-    auto payload = reader.readBytes(header.payloadSize);
-    if (!payload)
-        return Result<LibraryRecord>(Status::error(payload.message()));
-    record.payload = std::move(payload).value();
+    MONTORA_TRY_ASSIGN(payload, reader.readBytes(header.payloadSize));
+    record.payload = std::move(payload);
     return record;
 }
 
@@ -134,58 +167,45 @@ Result<LibraryRecord> LibraryFile::record(int index) const
     return record;
 }
 
+LibraryFile::Walk LibraryFile::walkWhole(const Visitor& visit) const
+{
+    QFile file;
+    if (Status opened = open(file); !opened) {
+        Walk unopened;
+        unopened.damage = std::move(opened);
+        return unopened;
+    }
+    BinaryReader reader(file);
+    Walk walked = walk(reader, m_layout, visit);
+    if (!walked.damage)
+        walked.damage = located(walked);
+    return walked;
+}
+
 LibraryListing LibraryFile::list() const
 {
     LibraryListing listing;
-    QFile file;
-    listing.damage = open(file);
-    if (!listing.damage)
-        return listing;
-    BinaryReader reader(file);
-    auto count = readCount(reader);
-    if (!count) {
-        listing.damageOffset = 0;
-        listing.damage = located(count.status(), -1, 0);
-        return listing;
-    }
-    listing.count = *count;
-    for (int i = 0; i < listing.count; ++i) {
-        const qint64 offset = reader.position();
-        auto header = readHeader(reader, m_layout);
-        Status status = header ? reader.skip(header->payloadSize) : header.status();
-        if (!status) {
-            listing.damageOffset = offset;
-            listing.damage = located(status, i, offset);
-            break;
-        }
-        listing.headers.push_back(*header);
-    }
+    const Walk walked = walkWhole([&](const LibraryRecordHeader& header, int, std::int32_t,
+                                      BinaryReader& in) -> Result<bool> {
+        MONTORA_TRY(in.skip(header.payloadSize));
+        listing.headers.push_back(header);
+        return true;
+    });
+    listing.count = walked.count;
+    listing.damage = walked.damage;
+    listing.damageOffset = walked.damageOffset;
     return listing;
 }
 
 LibraryContents LibraryFile::readAll() const
 {
     LibraryContents contents;
-    QFile file;
-    contents.damage = open(file);
-    if (!contents.damage)
-        return contents;
-    BinaryReader reader(file);
-    auto count = readCount(reader);
-    if (!count) {
-        contents.damage = located(count.status(), -1, 0);
-        return contents;
-    }
-    for (int i = 0; i < *count; ++i) {
-        const qint64 offset = reader.position();
-        auto header = readHeader(reader, m_layout);
-        auto record = header ? readPayload(reader, *header) : Result<LibraryRecord>(header.status());
-        if (!record) {
-            contents.damage = located(record.status(), i, offset);
-            break;
-        }
-        contents.records.push_back(std::move(record).value());
-    }
+    contents.damage = walkWhole([&](const LibraryRecordHeader& header, int, std::int32_t,
+                                    BinaryReader& in) -> Result<bool> {
+        MONTORA_TRY_ASSIGN(record, readPayload(in, header));
+        contents.records.push_back(std::move(record));
+        return true;
+    }).damage;
     return contents;
 }
 
@@ -194,24 +214,21 @@ Result<LibraryRecord> LibraryFile::findByKey(const MaskKey& key) const
     QFile file;
     MONTORA_TRY(open(file));
     BinaryReader reader(file);
-    MONTORA_TRY_ASSIGN(count, readCount(reader));
-    for (int i = 0; i < count; ++i) {
-        const qint64 offset = reader.position();
-        auto header = readHeader(reader, m_layout);
-        if (!header)
-            return located(header.status(), i, offset);
-        if (header->key() == key) {
-            auto record = readPayload(reader, *header);
-            if (!record)
-                return located(record.status(), i, offset);
-            return record;
-        }
-        const Status skipped = reader.skip(header->payloadSize);
-        if (!skipped)
-            return located(skipped, i, offset);
-    }
-    return Result<LibraryRecord>::error(
-        QStringLiteral("\"%1\" has no mask with the key %2.").arg(m_path, key.toString()));
+    std::optional<LibraryRecord> found;
+    const Walk walked = walk(reader, m_layout, [&](const LibraryRecordHeader& header, int, std::int32_t,
+                                                   BinaryReader& in) -> Result<bool> {
+        if (header.key() != key)
+            return skipPayload(in, header);
+        MONTORA_TRY_ASSIGN(record, readPayload(in, header));
+        found = std::move(record);
+        return false;
+    });
+    if (!walked.damage)
+        return walked.damageIndex < 0 ? walked.damage : located(walked);
+    if (!found)
+        return Result<LibraryRecord>::error(
+            QStringLiteral("\"%1\" has no mask with the key %2.").arg(m_path, key.toString()));
+    return std::move(*found);
 }
 
 Status LibraryFile::append(const std::vector<LibraryRecord>& records) const

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QFile;
@@ -51,15 +52,35 @@ public:
     // A damaged file is refused and left as it is.
     Status append(const std::vector<LibraryRecord>& records) const;
 
-    // The walk's steps, shared with the appender.
+    // Where a walk over the records ended.
+    struct Walk {
+        std::int32_t count = 0; // as the file states it
+        Status damage;          // ok unless a count, header or payload could not be read
+        int damageIndex = -1;   // the record it is in; -1 for the count
+        qint64 damageOffset = -1;
+    };
+    // Gets each record's header in turn with the reader at its payload; consumes
+    // the payload (skipPayload() or readPayload()) and says whether to go on.
+    using Visitor = std::function<Result<bool>(const LibraryRecordHeader& header, int index, std::int32_t count,
+                                               BinaryReader& reader)>;
+    // The walk every reader of a library file shares, from the count at the
+    // reader's position: no record is reached but by walking over the ones before.
+    static Walk walk(BinaryReader& reader, LibraryLayout layout, const Visitor& visit);
+    static Result<bool> skipPayload(BinaryReader& reader, const LibraryRecordHeader& header);
+    static Result<LibraryRecord> readPayload(BinaryReader& reader, const LibraryRecordHeader& header);
+
+    // The walk's steps, shared with readers of a file's parts.
     static Result<std::int32_t> readCount(BinaryReader& reader);
     static Result<LibraryRecordHeader> readHeader(BinaryReader& reader, LibraryLayout layout);
 
 protected:
     Status open(QFile& file) const;
     Status located(const Status& status, int index, qint64 offset) const;
+    Status located(const Walk& walk) const { return located(walk.damage, walk.damageIndex, walk.damageOffset); }
     Result<LibraryRecordHeader> seekTo(BinaryReader& reader, int index) const;
-    Result<LibraryRecord> readPayload(BinaryReader& reader, const LibraryRecordHeader& header) const;
+    // Opens the file and walks all of it; a file that cannot be opened is damage
+    // before the count (offset -1), any other damage is located.
+    Walk walkWhole(const Visitor& visit) const;
 
 private:
     QString m_path;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/library_drop.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,10 +31,10 @@ public:
     static constexpr int kButtonHeight = 20;
 
     // The pending drop a drag from a strip leaves for the canvas.
-    static constexpr int kDropFrame = 0;
-    static constexpr int kDropMask = 1;
-    static constexpr int kDropClipart = 2;
-    static constexpr int kDropDecoration = 4;
+    static constexpr int kDropFrame = int(LibraryDrop::Frame);
+    static constexpr int kDropMask = int(LibraryDrop::Mask);
+    static constexpr int kDropClipart = int(LibraryDrop::Clipart);
+    static constexpr int kDropDecoration = int(LibraryDrop::Decoration);
 
     // The Apply request (0 clipart, 1 decoration, 2 mask, 3 frame, 9 unhandled) for a
     // panel number; none for numbers that send no request.

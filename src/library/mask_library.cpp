@@ -112,9 +112,8 @@ Result<MaskKey> MaskLibrary::addCustomMask(const QImage& picture) const
     LibraryRecord mask;
     mask.width = argb.width();
     mask.height = argb.height();
-    mask.payload = png.encode(argb);
-    if (mask.payload.isEmpty())
-        return Result<MaskKey>::error(QStringLiteral("The mask picture could not be encoded as PNG."));
+    MONTORA_TRY_ASSIGN(payload, png.encode(argb));
+    mask.payload = std::move(payload);
     const MaskKey key = MaskKey::create();
     mask.setKey(key);
 
@@ -130,11 +129,12 @@ Result<MaskKey> MaskLibrary::addCustomMask(const QImage& picture) const
     MONTORA_TRY(thumbnails.add(LibraryFileEncoder::thumbnailRecord(argb)));
     MONTORA_TRY(masks.commit());
     if (const Status committed = thumbnails.commit(); !committed) {
-        masks.revertCommit();
-        return Result<MaskKey>(committed);
+        const Status reverted = masks.revertCommit();
+        return Result<MaskKey>(reverted ? committed
+                                        : Status::error(committed.message() + u' ' + reverted.message()));
     }
     // The copy is only a cache of "mask.cfg": the next rebuild restores it if this fails.
-    LibraryFile(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey).append({mask});
+    (void)LibraryFile(filePath(LibraryFiles::kCustomMasks), LibraryLayout::PictureWithKey).append({mask});
     return key;
 }
 
@@ -145,20 +145,26 @@ Result<MaskLibrary::CustomCopy> MaskLibrary::rebuildCustomCopy() const
     if (!masks.open(QIODevice::ReadOnly))
         return Result<CustomCopy>::error(QStringLiteral("Cannot open \"%1\": %2").arg(masksPath, masks.errorString()));
     BinaryReader reader(masks);
-    auto count = LibraryFile::readCount(reader);
-    if (!count)
-        return Result<CustomCopy>::error(QStringLiteral("\"%1\" is damaged: %2").arg(masksPath, count.message()));
-    if (*count <= BUILTIN_MASK_COUNT)
+    // Over the built-in masks to the first custom one.
+    const LibraryFile::Walk walked = LibraryFile::walk(
+        reader, LibraryLayout::PictureWithKey,
+        [](const LibraryRecordHeader& header, int index, std::int32_t, BinaryReader& in) -> Result<bool> {
+            MONTORA_TRY(in.skip(header.payloadSize));
+            return index + 1 < BUILTIN_MASK_COUNT;
+        });
+    if (!walked.damage && walked.damageIndex < 0)
+        return Result<CustomCopy>::error(
+            QStringLiteral("\"%1\" is damaged: %2").arg(masksPath, walked.damage.message()));
+    if (walked.count <= BUILTIN_MASK_COUNT)
         return CustomCopy::NoCustomMasks;
-    for (int i = 0; i < BUILTIN_MASK_COUNT; ++i) {
-        auto header = LibraryFile::readHeader(reader, LibraryLayout::PictureWithKey);
-        const Status skipped = header ? reader.skip(header->payloadSize) : header.status();
-        if (!skipped)
-            return Result<CustomCopy>::error(
-                QStringLiteral("\"%1\" is damaged at record %2: %3").arg(masksPath).arg(i).arg(skipped.message()));
-    }
+    if (!walked.damage)
+        return Result<CustomCopy>::error(QStringLiteral("\"%1\" is damaged at record %2: %3")
+                                             .arg(masksPath)
+                                             .arg(walked.damageIndex)
+                                             .arg(walked.damage.message()));
+    const std::int32_t customCount = walked.count - BUILTIN_MASK_COUNT;
     const Status written = AtomicFile::write(filePath(LibraryFiles::kCustomMasks), [&](QIODevice& out) {
-        return copyCustomRecords(reader, *count - BUILTIN_MASK_COUNT, out);
+        return copyCustomRecords(reader, customCount, out);
     });
     if (!written)
         return Result<CustomCopy>::error(

@@ -133,7 +133,7 @@ Status PhotoList::save(const QString& folder) const
         return Status::error(QStringLiteral("Cannot create the folder \"%1\".").arg(folder));
     // A failed rebuild keeps the old copy, which is still the best source of the
     // custom masks; it does not stop the photo list from being saved.
-    MaskLibrary(folder).refreshCustomCopy();
+    (void)MaskLibrary(folder).refreshCustomCopy();
     return AtomicFile::write(QDir(folder).filePath(LibraryFiles::kPhotoList), encode());
 }
 

@@ -36,9 +36,8 @@ Result<ResourcePackRecord> ResourcePackBuilder::recordFor(ResourceKind kind, con
     record.picture.width = argb.width();
     record.picture.height = argb.height();
     ImageEncoder png(QStringLiteral("png"));
-    record.picture.payload = png.encode(argb);
-    if (record.picture.payload.isEmpty())
-        return Result<ResourcePackRecord>::error(QStringLiteral("The picture could not be encoded as PNG."));
+    MONTORA_TRY_ASSIGN(payload, png.encode(argb));
+    record.picture.payload = std::move(payload);
     if (kind == ResourceKind::Frames) {
         if (!insets) {
             MONTORA_TRY_ASSIGN(opening, FrameInsets::fromTransparentOpening(argb));

@@ -129,9 +129,9 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath, co
     if (committed)
         committed = thumbnails.commit();
     if (!committed) {
-        if (pictures)
-            pictures->revertCommit();
-        return failed(result, committed.message());
+        const Status reverted = pictures ? pictures->revertCommit() : Status::ok();
+        return failed(result, reverted ? committed.message()
+                                       : committed.message() + u' ' + reverted.message());
     }
     result.imported = pack.recordsRead();
     result.refresh = redirected ? LibraryRefresh::None : refreshFor(kind);

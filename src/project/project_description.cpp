@@ -155,7 +155,7 @@ QJsonObject ProjectDescription::describe(const CollageProject& project)
          QJsonObject{
              {"path", project.backgroundPath()},
              {"colour", colourText(project.backgroundColour())},
-             {"mode", fillModeName(project.fillMode())},
+             {"mode", fillModeName(int(project.fillMode()))},
          }},
         {"items", items},
     };

@@ -22,22 +22,54 @@ Status withContext(const Status& status, const QString& context)
 
 } // namespace
 
+ProjectFileReader::Salvage ProjectFileReader::readFile(CollageProject& fresh, const QString& path)
+{
+    Salvage salvage;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        salvage.status = Status::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+        return salvage;
+    }
+    BinaryReader in(file);
+    const Status status = read(fresh, in, &salvage.itemsAnnounced);
+    salvage.itemsRead = fresh.itemCount();
+    if (!status)
+        salvage.status = Status::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, status.message()));
+    return salvage;
+}
+
 Status ProjectFileReader::open(CollageProject& project, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::error(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
-    BinaryReader in(file);
-    const Status status = read(project, in);
-    if (!status)
-        return Status::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, status.message()));
-    project.setModified(false);
+    CollageProject fresh;
+    fresh.setResources(project.resources());
+    const Salvage salvage = readFile(fresh, path);
+    if (!salvage.status)
+        return salvage.status;
+    fresh.setResources(nullptr);
+    fresh.setModified(false);
+    project.replaceDocument(std::move(fresh));
     return Status::ok();
 }
 
-Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
+ProjectFileReader::Salvage ProjectFileReader::openIntactItems(CollageProject& project, const QString& path)
 {
-    const Status items = readItems(project, in);
+    CollageProject fresh;
+    fresh.setResources(project.resources());
+    Salvage salvage = readFile(fresh, path);
+    if (!salvage.status && salvage.itemsRead == 0)
+        return salvage;
+    fresh.setResources(nullptr);
+    fresh.setModified(!salvage.status);
+    project.replaceDocument(std::move(fresh));
+    salvage.replaced = true;
+    return salvage;
+}
+
+Status ProjectFileReader::read(CollageProject& project, BinaryReader& in) { return read(project, in, nullptr); }
+
+Status ProjectFileReader::read(CollageProject& project, BinaryReader& in, int* announced)
+{
+    const Status items = readItems(project, in, announced);
     project.forgetPixelPictures();
     const Status status = items ? PixelPictureBlock::read(project, in) : items;
     project.startHistoryHere();
@@ -45,6 +77,11 @@ Status ProjectFileReader::read(CollageProject& project, BinaryReader& in)
 }
 
 Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in)
+{
+    return readItems(project, in, nullptr);
+}
+
+Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in, int* announced)
 {
     project.clear();
 
@@ -58,9 +95,11 @@ Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in)
     auto count = mode ? in.readI32() : Result<std::int32_t>(mode.status());
     if (!count)
         return withContext(count.status(), QStringLiteral("In the header:"));
+    if (announced)
+        *announced = *count;
     MONTORA_TRY(project.setStoredSize(*width, *height));
     project.setBackgroundColour(*colour);
-    project.setFillMode(*mode);
+    project.setFillMode(FillMode(*mode));
     // A background that cannot be loaded leaves the collage without one, as a
     // missing file does.
     (void)project.setBackgroundPicture(FixedText::decode(*pathField));

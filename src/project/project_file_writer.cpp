@@ -36,7 +36,7 @@ Result<QByteArray> ProjectFileWriter::encode(const CollageProject& project)
     out.writeI32(project.height());
     out.writeBytes(*pathField);
     out.writeU32(project.backgroundColour());
-    out.writeI32(project.fillMode());
+    out.writeI32(std::int32_t(project.fillMode()));
     out.writeI32(project.itemCount());
 
     for (const CanvasItem& item : project.items()) {

@@ -5,6 +5,7 @@
 #include "controls/c_fac_colour_popup.h"
 #include "imaging/image_library.h"
 #include "platform/ui/qt_prompter.h"
+#include "project/project_file_reader.h"
 #include "studio/batch_convert_preview.h"
 #include "studio/controls_gallery.h"
 #include "studio/photo_library_preview.h"
@@ -215,11 +216,12 @@ int runCanvasOnly(QApplication& app, const QCommandLineParser& parser)
     CollageCanvas canvas;
     canvas.setWindowTitle(QStringLiteral("Montora Studio - ") + parser.positionalArguments().front());
     canvas.resize(1000, 720);
-    const Status opened = canvas.openProject(parser.positionalArguments().front());
+    const Status opened = ProjectFileReader::open(canvas.project(), parser.positionalArguments().front());
     if (!opened.isOk()) {
         std::fprintf(stderr, "montora-studio: %s\n", qPrintable(opened.message()));
         return 1;
     }
+    canvas.contentsReplaced();
     if (parser.isSet(kSelect)) {
         const int index = parser.value(kSelect).toInt();
         if (index >= 0 && index < canvas.project().itemCount()) {

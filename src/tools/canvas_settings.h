@@ -1,13 +1,12 @@
 #pragma once
 
+#include "base/colour_ref.h"
+
 #include <QString>
 
 #include <cstdint>
 
 namespace montora {
-
-// Windows COLORREF as stored in records and files: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
 
 // The size and background of a collage, as chosen in the new-collage dialog and
 // kept by the canvas.

@@ -1,6 +1,6 @@
 #include "tools/font_list.h"
 
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include <QFont>
 #include <QFontDatabase>

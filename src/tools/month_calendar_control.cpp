@@ -1,7 +1,7 @@
 #include "tools/month_calendar_control.h"
 
-#include "tools/text_fonts.h"
-#include "tools/text_style_record.h"
+#include "text/text_fonts.h"
+#include "text/text_style_record.h"
 
 #include <QFontMetrics>
 #include <QPainter>

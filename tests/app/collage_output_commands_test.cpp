@@ -105,3 +105,15 @@ TEST_F(CollageOutputCommandsTest, AFailedSaveIsReported)
     EXPECT_TRUE(prompter.messages()[0].startsWith(CollageOutputCommands::saveFailedMessage(QString())));
     EXPECT_EQ(prompter.asked.last().icon, Prompter::Icon::Warning);
 }
+
+TEST_F(CollageOutputCommandsTest, AnExportWithoutSomePhotosWarnsAndNamesThem)
+{
+    const QString gone = folder.filePath("gone.png");
+    ASSERT_TRUE(project.addPhoto(gone, QSize(200, 100), ViewPoint::atCollage(QPoint(10, 10))).isOk());
+    ASSERT_TRUE(commands.exportTo(folder.filePath("out.png"), ExportOptions()));
+    waitForJob();
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("out.png")));
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].contains(gone)) << prompter.messages()[0].toStdString();
+    EXPECT_EQ(prompter.asked.last().icon, Prompter::Icon::Warning);
+}

@@ -61,7 +61,7 @@ protected:
     void fill()
     {
         ASSERT_TRUE(project.setSize(640, 480).isOk());
-        project.setFillMode(1);
+        project.setFillMode(FillMode::Tile);
         project.setBackgroundColour(0x336699);
         for (const char* name : {"a.jpg", "b.jpg"})
             ASSERT_TRUE(project.addPhoto(QStringLiteral("/pictures/") + name, QSize(400, 300),
@@ -186,7 +186,7 @@ TEST_F(ProjectCommandsTest, NewEmptiesAndAppliesKeepingTheModifiedFlag)
     EXPECT_EQ(project.hitRegions().size(), 0);
     EXPECT_EQ(project.size(), QSize(1020, 768));
     EXPECT_EQ(project.backgroundColour(), 0u); // the picker's "default" is black
-    EXPECT_EQ(project.fillMode(), 1);
+    EXPECT_EQ(project.fillMode(), FillMode::Tile);
     EXPECT_EQ(project.backgroundPath(), path("back.png"));
     EXPECT_EQ(project.backgroundPicture().size(), QSize(40, 30));
     EXPECT_TRUE(project.isModified());
@@ -278,7 +278,7 @@ TEST_F(ProjectCommandsTest, AFailedOpenKeepsTheCollageAndSaysWhy)
     EXPECT_EQ(commands.openProject(), Outcome::Unchanged);
     EXPECT_EQ(records(), before);
     EXPECT_EQ(project.size(), QSize(640, 480));
-    EXPECT_EQ(project.fillMode(), 1);
+    EXPECT_EQ(project.fillMode(), FillMode::Tile);
     ASSERT_EQ(prompter.messages().size(), 2);
     EXPECT_TRUE(prompter.messages()[0].startsWith("The project could not be opened.\n"));
     EXPECT_TRUE(prompter.messages()[0].contains("damaged.mcf"));

@@ -12,7 +12,9 @@ TEST(ZoomList, EightQuartersStartingAtOneHundredPercent)
     EXPECT_FLOAT_EQ(zoom.factor(), 1.0f);
     EXPECT_FLOAT_EQ(ZoomList::factorAt(0), 0.25f);
     EXPECT_FLOAT_EQ(ZoomList::factorAt(7), 2.0f);
+    EXPECT_FLOAT_EQ(ZoomList::factorAt(3), 1.0f);
     EXPECT_FLOAT_EQ(ZoomList::factorAt(8), 1.0f) << "no entry zooms to 100%";
+    EXPECT_FLOAT_EQ(ZoomList::factorAt(-1), 1.0f);
 }
 
 TEST(ZoomList, ZoomStopsAtBothEnds)

@@ -103,7 +103,7 @@ TEST_F(CollageExporterTest, PicturesAreFullSizeTopRowFirstWhateverTheExtensionsC
 {
     addHalvesPhoto();
     const QSize box = ItemGeometry::displaySize(project.item(0), 1.0f);
-    for (const QString name : {QStringLiteral("out.png"), QStringLiteral("OUT.BMP"), QStringLiteral("out.tif")}) {
+    for (const QString& name : {QStringLiteral("out.png"), QStringLiteral("OUT.BMP"), QStringLiteral("out.tif")}) {
         ASSERT_TRUE(exporter.exportTo(project, path(name), ExportOptions()).isOk()) << name.toStdString();
         const QImage out(path(name));
         ASSERT_EQ(out.size(), QSize(1024, 768)) << name.toStdString();

@@ -182,13 +182,4 @@ TEST_F(CollageHistoryTest, RestoringAStepRebuildsThePhotoRegionFromItsBox)
               QRectF(0, 0, std::trunc(100 * baseScale), std::trunc(50 * baseScale)));
 }
 
-TEST(CollageZoom, ListIndexesGiveQuarterSteps)
-{
-    EXPECT_FLOAT_EQ(CollageProject::zoomFactor(0), 0.25f);
-    EXPECT_FLOAT_EQ(CollageProject::zoomFactor(3), 1.0f);
-    EXPECT_FLOAT_EQ(CollageProject::zoomFactor(7), 2.0f);
-    EXPECT_FLOAT_EQ(CollageProject::zoomFactor(-1), 1.0f);
-    EXPECT_FLOAT_EQ(CollageProject::zoomFactor(8), 1.0f);
-}
-
 } // namespace

@@ -160,12 +160,12 @@ TEST_F(CollageProjectTest, DecorationsTakeTheEffectTint)
 TEST_F(CollageProjectTest, LibrarySelectionUsesTheFirstId)
 {
     addPhoto();
-    ASSERT_TRUE(project.applyLibrarySelection(0, {2, 7}, ViewPoint()).isOk());
+    ASSERT_TRUE(project.applyLibrarySelection(LibraryDrop::Frame, {2, 7}, ViewPoint()).isOk());
     EXPECT_EQ(project.item(0).asPhoto()->frameNumber, 3);
-    ASSERT_TRUE(project.applyLibrarySelection(2, {5}, ViewPoint::atCollage(QPoint(9, 9))).isOk());
+    ASSERT_TRUE(project.applyLibrarySelection(LibraryDrop::Clipart, {5}, ViewPoint::atCollage(QPoint(9, 9))).isOk());
     EXPECT_EQ(project.itemCount(), 2);
     EXPECT_EQ(project.item(1).position(), QPoint(9, 9));
-    EXPECT_TRUE(project.applyLibrarySelection(1, {}, ViewPoint()).isOk());
+    EXPECT_TRUE(project.applyLibrarySelection(LibraryDrop::Mask, {}, ViewPoint()).isOk());
 }
 
 TEST_F(CollageProjectTest, PixelPicturesKeepTheirPixelsAcrossClear)

@@ -108,25 +108,25 @@ TEST_F(CompositorTest, BackgroundFillModes)
     const QString small = savePicture("small.png", solid(100, 80, Qt::green));
     ASSERT_TRUE(project.setBackgroundPicture(small).isOk());
 
-    project.setFillMode(0); // centre, at its own size
+    project.setFillMode(FillMode::Centre); // at its own size
     QImage out = render();
     EXPECT_EQ(out.pixel(150, 110), kGreen);
     EXPECT_EQ(out.pixel(249, 189), kGreen);
     EXPECT_EQ(out.pixel(149, 110), kRed);
     EXPECT_EQ(out.pixel(250, 189), kRed);
 
-    project.setFillMode(2); // stretch
+    project.setFillMode(FillMode::Stretch);
     out = render();
     EXPECT_EQ(out.pixel(0, 0), kGreen);
     EXPECT_EQ(out.pixel(399, 299), kGreen);
 
-    project.setFillMode(7); // no picture
+    project.setFillMode(FillMode(7)); // no picture
     EXPECT_EQ(render().pixel(200, 150), kRed);
 
     // A picture larger than the collage shrinks to fit and is centred.
     const QString wide = savePicture("wide.png", solid(800, 300, Qt::blue));
     ASSERT_TRUE(project.setBackgroundPicture(wide).isOk());
-    project.setFillMode(0);
+    project.setFillMode(FillMode::Centre);
     out = render();
     EXPECT_EQ(out.pixel(200, 74), kRed);
     EXPECT_EQ(out.pixel(200, 76), kBlue);
@@ -143,7 +143,7 @@ TEST_F(CompositorTest, TilesAreTwiceTheirSizeAtZoomTwo)
         for (int x = 0; x < 16; ++x)
             tile.setPixel(x, y, kBlue);
     ASSERT_TRUE(project.setBackgroundPicture(savePicture("tile.png", tile)).isOk());
-    project.setFillMode(1);
+    project.setFillMode(FillMode::Tile);
 
     QImage out = render();
     EXPECT_EQ(out.pixel(8, 8), kBlue);

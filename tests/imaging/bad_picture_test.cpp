@@ -2,6 +2,7 @@
 // cleanly: no crash, no giant allocation (the sanitizer build runs these too).
 #include "imaging/picture_buffers.h"
 #include "imaging/picture_decoder.h"
+#include "imaging/picture_limits.h"
 #include "imaging/picture_loader.h"
 
 #include "support/metafile_writer.h"
@@ -216,6 +217,17 @@ TEST(BadPictures, MissingFileIsAClearError)
     auto decoded = PictureDecoder::decode("/no/such/folder/photo.jpg");
     ASSERT_FALSE(decoded.isOk());
     EXPECT_TRUE(decoded.message().contains("does not exist"));
+}
+
+TEST(BadPictures, AFileLargerThanTheLimitIsRefusedUnread)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("big.tga");
+    ASSERT_TRUE(writeFileBytes(path, QByteArray(11, 'x')));
+    EXPECT_EQ(PictureLimits::readFile(path, 11).valueOr(QByteArray()).size(), 11);
+    const auto refused = PictureLimits::readFile(path, 10);
+    ASSERT_FALSE(refused.isOk());
+    EXPECT_TRUE(refused.message().contains("too large")) << refused.message().toStdString();
 }
 
 } // namespace

@@ -22,12 +22,14 @@ TEST(ImageEncoder, ChosenByPathFileNameOrMimeType)
     EXPECT_EQ(ImageEncoder("a.jpg").quality(), 90);
 }
 
-TEST(ImageEncoder, NoEncoderReturnsOneAndWritesNothing)
+TEST(ImageEncoder, NoEncoderFailsWithItsReasonAndWritesNothing)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("out.pcx");
     ImageEncoder encoder(path);
-    EXPECT_EQ(encoder.save(quadrantImage(8, 8), path), ImageEncoder::kNoEncoder);
+    const Status saved = encoder.save(quadrantImage(8, 8), path);
+    EXPECT_FALSE(saved.isOk());
+    EXPECT_TRUE(saved.message().contains("out.pcx")) << saved.message().toStdString();
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -38,10 +40,10 @@ TEST(ImageEncoder, ReplacesAnExistingFileOnlyWhenTheNewOneIsComplete)
     ASSERT_TRUE(writeFileBytes(path, "old picture"));
     ImageEncoder encoder(path);
     // A null picture cannot be encoded: the old file stays as it was.
-    EXPECT_EQ(encoder.save(QImage(), path), ImageEncoder::kWriteFailed);
+    EXPECT_FALSE(encoder.save(QImage(), path).isOk());
     EXPECT_EQ(readFileBytes(path), QByteArray("old picture"));
 
-    EXPECT_EQ(encoder.save(quadrantImage(10, 10), path), ImageEncoder::kOk);
+    ASSERT_TRUE(encoder.save(quadrantImage(10, 10), path).isOk());
     EXPECT_EQ(decodeWithGm(path).size(), QSize(10, 10));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.png"});
 }
@@ -52,5 +54,5 @@ TEST(ImageEncoder, JpegQualityChangesTheOutput)
     ImageEncoder low("a.jpg");
     low.setQuality(20);
     ImageEncoder high("a.jpg");
-    EXPECT_LT(low.encode(picture).size(), high.encode(picture).size());
+    EXPECT_LT(low.encode(picture)->size(), high.encode(picture)->size());
 }

@@ -1,4 +1,5 @@
-#include "controls_model/label_contrast.h"
+#include "base/label_contrast.h"
+#include "controls_model/colour_table.h"
 #include "library/effect_kinds.h"
 #include "library/library_panel_rules.h"
 

@@ -65,7 +65,7 @@ TEST_F(ProjectFileTest, AnEmptyCollageIsTheHeaderAlone)
 {
     ASSERT_TRUE(project.setSize(640, 480).isOk());
     project.setBackgroundColour(0x123456);
-    project.setFillMode(2);
+    project.setFillMode(FillMode::Stretch);
     ASSERT_TRUE(project.setBackgroundPicture("/no/such/back.png").isOk());
     const QByteArray bytes = saved();
     ASSERT_EQ(bytes.size(), 280);
@@ -81,7 +81,7 @@ TEST_F(ProjectFileTest, AnEmptyCollageIsTheHeaderAlone)
     EXPECT_EQ(reopened.size(), QSize(640, 480));
     EXPECT_EQ(reopened.backgroundPath(), "/no/such/back.png");
     EXPECT_EQ(reopened.backgroundColour(), 0x123456u);
-    EXPECT_EQ(reopened.fillMode(), 2);
+    EXPECT_EQ(reopened.fillMode(), FillMode::Stretch);
 }
 
 TEST_F(ProjectFileTest, APhotoIsItsKindAndItsRawRecord)
@@ -184,23 +184,40 @@ TEST_F(ProjectFileTest, APhotoWhoseCustomMaskIsGoneIsSavedWithoutIt)
     EXPECT_EQ(reopened.itemCount(), 1);
 }
 
-TEST_F(ProjectFileTest, AFileCutInsideTheThirdItemKeepsTheFirstTwo)
+TEST_F(ProjectFileTest, AFileCutInsideTheThirdItemChangesNothingUnlessItsIntactItemsAreAskedFor)
 {
     addPhoto("one.jpg");
     addPhoto("two.jpg");
     addPhoto("three.jpg");
     const QByteArray bytes = saved();
+    const QByteArray damaged = bytes.left(280 + 2 * 708 + 4 + 300);
+    ASSERT_TRUE(reopen(bytes).isOk());
+    reopened.item(0).asPhoto()->scale = 0.5f; // an unsaved edit
     reopened.setModified(true);
-    const Status status = reopen(bytes.left(280 + 2 * 708 + 4 + 300));
+    const QByteArray before = *ProjectFileWriter::encode(reopened);
+
+    const Status status = reopen(damaged);
     EXPECT_FALSE(status.isOk());
     EXPECT_TRUE(status.message().contains("item 3")) << status.message().toStdString();
+    EXPECT_EQ(*ProjectFileWriter::encode(reopened), before);
+    EXPECT_TRUE(reopened.isModified());
+    EXPECT_FALSE(reopen(bytes.left(100)).isOk()); // cut inside the header
+    EXPECT_EQ(*ProjectFileWriter::encode(reopened), before);
+
+    ASSERT_TRUE(test::writeFileBytes(path("in.mcf"), damaged));
+    const ProjectFileReader::Salvage salvage = ProjectFileReader::openIntactItems(reopened, path("in.mcf"));
+    EXPECT_FALSE(salvage.status.isOk());
+    EXPECT_TRUE(salvage.replaced);
+    EXPECT_EQ(salvage.itemsRead, 2);
+    EXPECT_EQ(salvage.itemsAnnounced, 3);
     ASSERT_EQ(reopened.itemCount(), 2);
     EXPECT_EQ(reopened.item(1).asPhoto()->picturePath(), "/pictures/two.jpg");
-    EXPECT_TRUE(reopened.isModified()); // a failed open leaves the flag alone
+    EXPECT_TRUE(reopened.isModified()); // what is shown is not the file
 
-    // Cut inside the header: nothing at all.
-    EXPECT_FALSE(reopen(bytes.left(100)).isOk());
-    EXPECT_EQ(reopened.itemCount(), 0);
+    // Nothing intact at all: still nothing changes.
+    ASSERT_TRUE(test::writeFileBytes(path("in.mcf"), bytes.left(100)));
+    EXPECT_FALSE(ProjectFileReader::openIntactItems(reopened, path("in.mcf")).replaced);
+    EXPECT_EQ(reopened.itemCount(), 2);
 }
 
 TEST_F(ProjectFileTest, ForgedAndGarbageFilesFailCleanly)
@@ -214,7 +231,7 @@ TEST_F(ProjectFileTest, ForgedAndGarbageFilesFailCleanly)
     Status status = reopen(unknownKind);
     EXPECT_FALSE(status.isOk());
     EXPECT_TRUE(status.message().contains("kind 2"));
-    EXPECT_EQ(reopened.itemCount(), 1); // the photo before it stays
+    EXPECT_EQ(reopened.itemCount(), 0); // a failed open changes nothing, even after an intact item
 
     QByteArray hugeCount = bytes;
     std::memcpy(hugeCount.data() + 276, i32(0x7FFFFFFF).constData(), 4);

@@ -1,7 +1,7 @@
 // Build step: enciphers the plain-text language file into the program's built-in
 // language resource. `montora lang encode` runs the same code.
-#include "app/lang_file_cipher.h"
-#include "app/language_text_file.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_text_file.h"
 #include "base/atomic_file.h"
 
 #include <QCoreApplication>

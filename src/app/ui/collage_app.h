@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language_table.h"
+#include "language/language_table.h"
 #include "app/shared_picture_buffer.h"
 #include "platform/start_folder_prompter.h"
 

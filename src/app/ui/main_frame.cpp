@@ -1,6 +1,6 @@
 #include "app/ui/main_frame.h"
 
-#include "app/language_table.h"
+#include "language/language_table.h"
 #include "app/photo_import.h"
 #include "app/startup_library_files.h"
 #include "app/stoppable_worker.h"

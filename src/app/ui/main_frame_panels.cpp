@@ -182,7 +182,7 @@ void MainFramePanels::dropOnCanvas(QPoint canvasPoint)
         return;
     const std::vector<int> ids(m_pendingIds.begin(), m_pendingIds.end());
     CollageProject& project = m_canvas.project();
-    afterCanvasEdit(project.applyLibrarySelection(m_pendingKind, ids, project.viewPoint(canvasPoint)));
+    afterCanvasEdit(project.applyLibrarySelection(LibraryDrop(m_pendingKind), ids, project.viewPoint(canvasPoint)));
 }
 
 void MainFramePanels::importResourcePack()

@@ -3,7 +3,7 @@
 #include "app/menu_model.h"
 #include "app/ui/main_frame.h"
 #include "canvas/ui/collage_canvas.h"
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 #include "tools/ui/text_panel.h"
 #include "tools/ui/text_panel_edit.h"
 #include "tools/ui/text_style_gallery.h"

@@ -17,15 +17,17 @@ const QColor kDisabledCaption(0x90, 0x90, 0x90);
 } // namespace
 
 MenuBarButton::MenuBarButton(CommandId command, const QString& caption, QWidget* parent)
-    : QWidget(parent), m_command(command), m_caption(caption)
+    : SkinStateButton(parent), m_command(command)
 {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
+    setCaption(caption);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit clicked(m_command); });
 }
 
 void MenuBarButton::setCaption(const QString& caption)
 {
     m_caption = caption;
+    // Not setText(): the window's own Alt+letter shortcuts open the menus.
+    setAccessibleName(QString(caption).remove(u'&'));
     update();
 }
 
@@ -35,37 +37,26 @@ void MenuBarButton::setOpen(bool open)
     update();
 }
 
-void MenuBarButton::paintEvent(QPaintEvent*)
+void MenuBarButton::paintSkin(QPainter& painter, SkinState state)
 {
-    QPainter painter(this);
-    QString state = QStringLiteral("menubar_normal");
-    if (!isEnabled())
-        state = QStringLiteral("menubar_disabled");
-    else if (m_open)
-        state = QStringLiteral("menubar_pressed");
-    else if (m_hot)
-        state = QStringLiteral("menubar_hot");
-    SkinArt::drawThreeSlice(painter, rect(), ShellArt::path(state), kSkinWidth, kSlices);
-    painter.setPen(isEnabled() ? kCaption : kDisabledCaption);
+    QString skin = QStringLiteral("menubar_normal");
+    if (state == SkinState::Disabled)
+        skin = QStringLiteral("menubar_disabled");
+    else if (m_open || state == SkinState::Pressed)
+        skin = QStringLiteral("menubar_pressed");
+    else if (state == SkinState::Hot)
+        skin = QStringLiteral("menubar_hot");
+    SkinArt::drawThreeSlice(painter, rect(), ShellArt::path(skin), kSkinWidth, kSlices);
+    painter.setPen(state != SkinState::Disabled ? kCaption : kDisabledCaption);
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, m_caption);
-}
-
-void MenuBarButton::enterEvent(QEnterEvent*)
-{
-    m_hot = true;
-    update();
-}
-
-void MenuBarButton::leaveEvent(QEvent*)
-{
-    m_hot = false;
-    update();
+    if (hasFocus())
+        drawFocusFrame(painter, rect().adjusted(3, 3, -4, -4));
 }
 
 void MenuBarButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
+        return SkinStateButton::mousePressEvent(event);
     emit clicked(m_command);
 }
 

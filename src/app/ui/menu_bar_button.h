@@ -1,15 +1,16 @@
 #pragma once
 
 #include "app/command_id.h"
+#include "controls/skin_state_button.h"
 
 #include <QString>
-#include <QWidget>
 
 namespace montora {
 
 // A button of the window's own menu bar: the caption (with its "&" mnemonic
-// underlined) on a stretched skin. A click asks for its popup.
-class MenuBarButton : public QWidget {
+// underlined) on a stretched skin. A press asks for its popup, as menus open;
+// from the keyboard, Space does.
+class MenuBarButton : public SkinStateButton {
     Q_OBJECT
 public:
     MenuBarButton(CommandId command, const QString& caption, QWidget* parent = nullptr);
@@ -25,15 +26,12 @@ signals:
     void clicked(montora::CommandId command);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void paintSkin(QPainter& painter, SkinState state) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     CommandId m_command;
     QString m_caption;
-    bool m_hot = false;
     bool m_open = false;
 };
 

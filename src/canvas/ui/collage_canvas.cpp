@@ -2,7 +2,6 @@
 
 #include "canvas/canvas_viewport.h"
 #include "controls/skin_scroll_bar.h"
-#include "project/project_file_reader.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -61,13 +60,6 @@ CollageCanvas::CollageCanvas(QWidget* parent)
 }
 
 CollageCanvas::~CollageCanvas() { m_project.setHistoryListener({}); }
-
-Status CollageCanvas::openProject(const QString& path)
-{
-    MONTORA_TRY(ProjectFileReader::open(m_project, path));
-    contentsReplaced();
-    return Status::ok();
-}
 
 void CollageCanvas::contentsReplaced()
 {

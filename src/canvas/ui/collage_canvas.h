@@ -37,8 +37,6 @@ public:
     // go, the view scrolls back to the top-left corner and everything is redrawn.
     void contentsReplaced();
     void dropCaches() { m_compositor.dropCaches(); }
-    // Reads a project file into the canvas; the history starts empty.
-    Status openProject(const QString& path);
     void setZoom(float zoom);
     // Zooms keeping the collage point under the window point where it is.
     void zoomAbout(float zoom, QPoint windowPoint);

@@ -1,6 +1,7 @@
 #include "library/ui/effect_kind_selector.h"
 
 #include "controls/skin_art.h"
+#include "controls_model/colour_table.h"
 #include "library/effect_kinds.h"
 
 #include <QFontMetrics>

@@ -4,7 +4,7 @@
 #include "controls/skin_button.h"
 #include "tools/font_list.h"
 #include "tools/text_panel_layout.h"
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 #include "tools/ui/font_combo_box.h"
 #include "tools/ui/text_panel_edit.h"
 #include "tools/ui/text_style_gallery.h"

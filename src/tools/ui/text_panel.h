@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/text_style_record.h"
+#include "text/text_style_record.h"
 
 #include <QWidget>
 

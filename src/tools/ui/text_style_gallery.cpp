@@ -1,8 +1,8 @@
 #include "tools/ui/text_style_gallery.h"
 
 #include "controls/skin_scroll_bar.h"
-#include "tools/styled_text.h"
-#include "tools/text_style_presets.h"
+#include "text/styled_text.h"
+#include "text/text_style_presets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

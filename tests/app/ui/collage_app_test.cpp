@@ -76,7 +76,7 @@ TEST_F(CollageAppTest, SecondStartHandsOverWithoutAWindow)
     CollageApp first(m_prompter, libraryFiles());
     ASSERT_TRUE(first.start());
     first.mainFrame()->showMinimized();
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(first.mainFrame()->windowState() & Qt::WindowMinimized); }, 2000));
 
     test::ScriptedPrompter secondPrompter;
     CollageApp second(secondPrompter, libraryFiles());

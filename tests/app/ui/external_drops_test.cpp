@@ -133,12 +133,12 @@ TEST_F(ExternalDropsTest, PicturesDroppedOnThePhotoLibraryAreImportedOnly)
 TEST_F(ExternalDropsTest, ADroppedProjectOpensAndAnUnsavedCollageIsAskedAboutFirst)
 {
     CollageProject saved;
-    ASSERT_TRUE(saved.addPhoto(picture("p.png"), ViewPoint{QPoint(10, 10)}).isOk());
-    ASSERT_TRUE(saved.addPhoto(picture("q.png"), ViewPoint{QPoint(90, 90)}).isOk());
+    ASSERT_TRUE(saved.addPhoto(picture("p.png"), ViewPoint::atCollage(QPoint(10, 10))).isOk());
+    ASSERT_TRUE(saved.addPhoto(picture("q.png"), ViewPoint::atCollage(QPoint(90, 90))).isOk());
     const QString path = m_root.filePath("trip.mcf");
     ASSERT_TRUE(ProjectFileWriter::save(saved, path).isOk());
 
-    ASSERT_TRUE(project().addPhoto(picture("unsaved.png"), ViewPoint{QPoint(5, 5)}).isOk());
+    ASSERT_TRUE(project().addPhoto(picture("unsaved.png"), ViewPoint::atCollage(QPoint(5, 5))).isOk());
     m_prompter.answers.push_back(Prompter::Answer::No);
     ASSERT_TRUE(dropFiles(&canvas(), {path}, QPoint(100, 100)));
     ASSERT_FALSE(m_prompter.asked.isEmpty());
@@ -168,7 +168,7 @@ TEST_F(ExternalDropsTest, PasteAddsAClipboardPictureKeptInTheDataFolder)
 TEST_F(ExternalDropsTest, ALaterStartWithAProjectMakesThisWindowOpenIt)
 {
     CollageProject saved;
-    ASSERT_TRUE(saved.addPhoto(picture("r.png"), ViewPoint{QPoint(10, 10)}).isOk());
+    ASSERT_TRUE(saved.addPhoto(picture("r.png"), ViewPoint::atCollage(QPoint(10, 10))).isOk());
     const QString path = m_root.filePath("handed.mcf");
     ASSERT_TRUE(ProjectFileWriter::save(saved, path).isOk());
 

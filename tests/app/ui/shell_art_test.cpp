@@ -216,8 +216,9 @@ TEST(ShellArtTest, TheDropCursorsTipIsAtItsHotSpot)
     // Nothing above or left of the hot spot, or the pointer would seem off target.
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (x < 6 || y < 6)
+            if (x < 6 || y < 6) {
                 EXPECT_EQ(qAlpha(image.pixel(x, y)), 0) << x << "," << y;
+            }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The text panel on its own: the style gallery's choice, scrolling and drawing.
 #include "controls/c_fac_colour_picker.h"
 #include "controls/skin_scroll_bar.h"
-#include "tools/text_style_presets.h"
+#include "text/text_style_presets.h"
 #include "tools/ui/text_panel.h"
 #include "tools/ui/text_style_gallery.h"
 
