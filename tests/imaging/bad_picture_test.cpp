@@ -1,11 +1,15 @@
 // Empty, garbage, truncated and oversized pictures of every read format fail
 // cleanly: no crash, no giant allocation (the sanitizer build runs these too).
+#include "imaging/image_library.h"
+#include "imaging/memory_picture_decoder.h"
 #include "imaging/picture_buffers.h"
 #include "imaging/picture_decoder.h"
 #include "imaging/picture_loader.h"
 
 #include "support/metafile_writer.h"
 #include "support/test_files.h"
+
+#include "imaging/picture_format.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -238,3 +242,24 @@ TEST(BadPictures, MissingFileIsAClearError)
 }
 
 } // namespace
+
+// A TIFF written by the image library with one bit changed (found by fuzzing):
+// Qt's reader failed on it through libtiff's error handler, which the image
+// library had pointed at its own, and that aborted the program.
+TEST(BadPictures, ADamagedTiffAfterTheImageLibraryWroteOneFailsCleanly)
+{
+    ASSERT_TRUE(ImageLibrary::encode(quadrantImage(7, 5), FormatTiff).isOk());
+    const QByteArray damaged = QByteArray::fromHex(
+        "49492a006a000000800020400660cc320a7d82008448186a06e602be1f8bc1a335cef664100361c003f406aa00bfc001"
+        "681c9400ff00801d40001bf4acc91e078bd033f49a6d370020a331b8ec7e43239c4a2552c974970b0784c2c040000865"
+        "fd2773c4627158bc04be1000000103000100000007000000010103000100000005000000020103000400000030010000"
+        "0301030001000000050000000601030001000000020000000d0102000100000000000000110104000100000008000000"
+        "1501030001000000040000001601030001000000050000001701040001000000610000001c0103000100000001000000"
+        "2901030002000000000001003101020044000000400100003d0103000100000002000000520103000100000000000000"
+        "530103000400000038010000000000000800080008000800010001000100010047726170686963734d616769636b2031"
+        "2e332e343020323032332d30312d31342051313620687474703a2f2f7777772e47726170686963734d616769636b2e6f"
+        "72672f00");
+    (void)MemoryPictureDecoder::decode(damaged, "damaged.tif");
+    (void)ImageLibrary::decode(damaged, FormatTiff, "damaged.tif");
+    EXPECT_TRUE(MemoryPictureDecoder::decode(ImageLibrary::encode(quadrantImage(7, 5), FormatTiff).valueOr({}), "whole.tif"));
+}
