@@ -1,5 +1,5 @@
 // Pictures held in memory, as library records and packs carry them: through Qt's
-// readers and the image library (MemoryPictureDecoder), with and without the size
+// readers and the image library (MemoryPictureDecoder), with and without a size
 // the record promises, and straight through the image library with the format
 // code the first byte chooses.
 #include "fuzz_support.h"
@@ -21,11 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto picture = MemoryPictureDecoder::decode(input.rest, name);
     if (picture && picture->format() != QImage::Format_ARGB32)
         fuzz::fail("a decoded record is not ARGB32");
-    if (picture) {
-        auto expected = MemoryPictureDecoder::decode(input.rest, name, picture->size());
-        if (!expected)
-            fuzz::fail("a picture is refused at its own size:", expected.message());
-    }
+    if (picture) // a damaged file's header may disagree with its pixels: refused, not read past
+        (void)MemoryPictureDecoder::decode(input.rest, name, picture->size());
     if (input.choice != FormatMetafile) { // metafiles take the EMF path below
         auto pinged = ImageLibrary::ping(input.rest, input.choice, name);
         (void)pinged;

@@ -77,6 +77,22 @@ Status LibraryAppender::begin()
     return Status::ok();
 }
 
+// What the readers would take as damage is never written: one such record would
+// make the whole file refuse every later append.
+Status LibraryAppender::checkRecord(const LibraryRecord& record) const
+{
+    if (record.width < 0 || record.height < 0)
+        return Status::error(QStringLiteral("The picture size %1 x %2 is negative.").arg(record.width).arg(record.height));
+    const qint64 pixelBytes = qint64(record.width) * record.height * 4;
+    if (m_layout == LibraryLayout::Thumbnail && record.payload.size() != pixelBytes)
+        return Status::error(QStringLiteral("A %1 x %2 picture holds %3 bytes, not %4.")
+                                 .arg(record.width)
+                                 .arg(record.height)
+                                 .arg(pixelBytes)
+                                 .arg(record.payload.size()));
+    return Status::ok();
+}
+
 Status LibraryAppender::add(const LibraryRecord& record)
 {
     Q_ASSERT(m_file.isOpen());
@@ -85,6 +101,8 @@ Status LibraryAppender::add(const LibraryRecord& record)
                                                    "hold; nothing was added.")
                                         .arg(m_path)
                                         .arg(kMaxRecords)));
+    if (const Status valid = checkRecord(record); !valid)
+        return failed(Status::error(QStringLiteral("\"%1\": %2 Nothing was added.").arg(m_path, valid.message())));
     const QByteArray bytes = LibraryFileEncoder::record(m_layout, record);
     if (const Status written = m_file.writeAt(m_writeAt, bytes); !written)
         return failed(written);
