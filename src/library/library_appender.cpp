@@ -83,13 +83,14 @@ Status LibraryAppender::checkRecord(const LibraryRecord& record) const
 {
     if (record.width < 0 || record.height < 0)
         return Status::error(QStringLiteral("The picture size %1 x %2 is negative.").arg(record.width).arg(record.height));
-    const qint64 pixelBytes = qint64(record.width) * record.height * 4;
-    if (m_layout == LibraryLayout::Thumbnail && record.payload.size() != pixelBytes)
-        return Status::error(QStringLiteral("A %1 x %2 picture holds %3 bytes, not %4.")
+    // Pixels rather than bytes: two 31-bit sides times 4 would overflow.
+    const qint64 pixels = qint64(record.width) * record.height;
+    const qint64 bytes = record.payload.size();
+    if (m_layout == LibraryLayout::Thumbnail && (bytes % 4 != 0 || bytes / 4 != pixels))
+        return Status::error(QStringLiteral("A %1 x %2 picture cannot hold %3 bytes.")
                                  .arg(record.width)
                                  .arg(record.height)
-                                 .arg(pixelBytes)
-                                 .arg(record.payload.size()));
+                                 .arg(bytes));
     return Status::ok();
 }
 

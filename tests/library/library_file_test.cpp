@@ -204,6 +204,9 @@ TEST_F(LibraryFileTest, ARecordItsReadersWouldCallDamagedIsNeverAppended)
     LibraryRecord short_ = thumbnailRecord(3, 2, 1);
     short_.payload.chop(1); // a thumbnail's pixels must fill its size, or the walk lands in them
     EXPECT_FALSE(LibraryFile(path("clipart.cfg"), LibraryLayout::Thumbnail).append({short_}));
+    LibraryRecord huge = thumbnailRecord(1, 1, 1);
+    huge.width = huge.height = 0x7fffffff; // four bytes a pixel would overflow 64 bits
+    EXPECT_FALSE(LibraryFile(path("clipart.cfg"), LibraryLayout::Thumbnail).append({huge}));
 
     LibraryRecord mask;
     mask.width = 4;
