@@ -1,6 +1,9 @@
 # Set-up, build, run and test. `make run` and `make test` are all a new machine needs.
 BUILD_DIR   ?= build
 ASAN_DIR    ?= build-asan
+FUZZ_DIR    ?= build-fuzz
+# Seconds each fuzzer runs in `make test` (scripts/fuzz.sh runs one for longer).
+FUZZ_SECONDS ?= 20
 BUILD_TYPE  ?= RelWithDebInfo
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -12,7 +15,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
 
-.PHONY: deps configure build run test test-main test-asan bench clean install deb
+.PHONY: deps configure build run test test-main test-asan fuzzers test-fuzz bench clean install deb
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,7 +29,7 @@ build: deps $(BUILD_DIR)/build.ninja
 run: build
 	$(BUILD_DIR)/montora-studio
 
-test: test-main test-asan
+test: test-main test-asan test-fuzz
 
 test-main: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -42,6 +45,16 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
+# The libFuzzer targets of the file readers, built by clang.
+$(FUZZ_DIR)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMONTORA_FUZZ=ON $(CMAKE_FLAGS)
+
+fuzzers: deps $(FUZZ_DIR)/build.ninja
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target montora_fuzzers
+
+test-fuzz: fuzzers
+	FUZZ_BUILD_DIR=$(CURDIR)/$(FUZZ_DIR) bash scripts/fuzz-ci.sh $(FUZZ_SECONDS)
+
 # `make install PREFIX=/opt/montora` (DESTDIR is honoured as well).
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
@@ -54,4 +67,4 @@ bench: build
 	bash bench/run-all.sh
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -14,6 +14,7 @@ set(MONTORA_LANG_PRODUCER_SOURCES
   ${CMAKE_SOURCE_DIR}/src/language/square_ofb.cpp
   ${CMAKE_SOURCE_DIR}/src/base/atomic_file.cpp
   ${CMAKE_SOURCE_DIR}/src/base/posix_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/base/write_faults.cpp
   ${CMAKE_SOURCE_DIR}/src/base/binary_reader.cpp
   ${CMAKE_SOURCE_DIR}/src/base/fixed_text.cpp)
 add_executable(montora-lang-producer ${MONTORA_LANG_PRODUCER_SOURCES})

@@ -8,10 +8,12 @@ PACKAGES=(
   # build
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  libgraphicsmagick++1-dev libjpeg62-turbo-dev libemf2svg-dev libcrypto++-dev libdeflate-dev
+  libgraphicsmagick++1-dev libjpeg62-turbo-dev libtiff-dev libemf2svg-dev libcrypto++-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # build: the public-domain cliparts the starter pack is rendered from
   openclipart-svg
+  # the fuzzers: clang and its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
   # run time: fonts the program asks for by name are substituted by these
   fonts-liberation2 fonts-dejavu
   # tests and benchmarks: independent encoders/decoders, a virtual display

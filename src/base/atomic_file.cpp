@@ -1,6 +1,7 @@
 #include "base/atomic_file.h"
 
 #include "base/posix_file.h"
+#include "base/write_faults.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -70,6 +71,14 @@ Status writeTemporary(PosixFile& file, const QString& path, const QByteArray& co
     return written ? written : PosixFile::failure(QStringLiteral("write"), path, file.lastError());
 }
 
+// 0 or the errno of the failed rename.
+int renameOver(const QString& temporary, const QString& path)
+{
+    if (const int fault = WriteFaults::beforeRename())
+        return fault;
+    return ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 Status AtomicFile::write(const QString& path, const Writer& writer)
@@ -88,8 +97,9 @@ Status AtomicFile::write(const QString& requested, const QByteArray& content)
     QString temporary;
     MONTORA_TRY_ASSIGN(file, createTemporary(path, &temporary));
     Status written = writeTemporary(file, path, content);
-    if (written && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
-        written = PosixFile::failure(QStringLiteral("replace"), path, errno);
+    if (written)
+        if (const int error = renameOver(temporary, path))
+            written = PosixFile::failure(QStringLiteral("replace"), path, error);
     if (!written) {
         // The temporary goes anyway; the first failure is the one to report.
         (void)file.close();

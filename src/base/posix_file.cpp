@@ -1,5 +1,7 @@
 #include "base/posix_file.h"
 
+#include "base/write_faults.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -66,7 +68,8 @@ Status PosixFile::writeAt(qint64 offset, const QByteArray& bytes)
 {
     Q_ASSERT(m_fd >= 0);
     const char* data = bytes.constData();
-    qint64 left = bytes.size();
+    qint64 left = 0;
+    const int fault = WriteFaults::beforeWrite(m_fd, offset, bytes.size(), &left);
     while (left > 0) {
         const ssize_t written = ::pwrite(m_fd, data, size_t(left), off_t(offset));
         if (written < 0 && errno == EINTR)
@@ -79,12 +82,14 @@ Status PosixFile::writeAt(qint64 offset, const QByteArray& bytes)
         offset += written;
         left -= written;
     }
-    return Status::ok();
+    return fault ? failed(QStringLiteral("write"), fault) : Status::ok();
 }
 
 Status PosixFile::truncate(qint64 size)
 {
     Q_ASSERT(m_fd >= 0);
+    if (const int fault = WriteFaults::beforeTruncate())
+        return failed(QStringLiteral("shorten"), fault);
     int result;
     do {
         result = ::ftruncate(m_fd, off_t(size));
@@ -95,6 +100,8 @@ Status PosixFile::truncate(qint64 size)
 Status PosixFile::sync()
 {
     Q_ASSERT(m_fd >= 0);
+    if (const int fault = WriteFaults::beforeSync())
+        return failed(QStringLiteral("write"), fault);
     int result;
     do {
         result = ::fsync(m_fd);

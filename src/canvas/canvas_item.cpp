@@ -10,6 +10,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17).
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 template <typename T>
 Result<CanvasItem> itemFrom(const QByteArray& bytes)

@@ -7,6 +7,7 @@
 
 #include <Magick++.h>
 #include <emf2svg.h>
+#include <tiffio.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -29,6 +30,45 @@ namespace montora {
 namespace {
 
 std::once_flag g_initOnce;
+
+// libtiff's error and warning handlers are process-wide, and GraphicsMagick points
+// them at its own, which only work while one of its reads or writes runs. Qt's
+// TIFF reader shares that libtiff: a damaged TIFF that Qt read after the image
+// library had touched any TIFF called them and aborted the program. The handlers
+// found at start-up go back after every call into the image library.
+struct TiffHandlers {
+    TIFFErrorHandler error = nullptr;
+    TIFFErrorHandler warning = nullptr;
+    TIFFErrorHandlerExt errorExt = nullptr;
+    TIFFErrorHandlerExt warningExt = nullptr;
+
+    static TiffHandlers current()
+    {
+        TiffHandlers handlers;
+        handlers.error = TIFFSetErrorHandler(nullptr);
+        handlers.warning = TIFFSetWarningHandler(nullptr);
+        handlers.errorExt = TIFFSetErrorHandlerExt(nullptr);
+        handlers.warningExt = TIFFSetWarningHandlerExt(nullptr);
+        handlers.install();
+        return handlers;
+    }
+    void install() const
+    {
+        TIFFSetErrorHandler(error);
+        TIFFSetWarningHandler(warning);
+        TIFFSetErrorHandlerExt(errorExt);
+        TIFFSetWarningHandlerExt(warningExt);
+    }
+};
+TiffHandlers g_tiffHandlers;
+
+class RestoreTiffHandlers {
+public:
+    RestoreTiffHandlers() = default;
+    RestoreTiffHandlers(const RestoreTiffHandlers&) = delete;
+    RestoreTiffHandlers& operator=(const RestoreTiffHandlers&) = delete;
+    ~RestoreTiffHandlers() { g_tiffHandlers.install(); }
+};
 
 // libwmf writes diagnostics straight to stdout and stderr; keep them out of our output.
 class QuietStdio {
@@ -94,6 +134,7 @@ QImage toQImage(Magick::Image& image)
 void ImageLibrary::initialise(const char* programPath)
 {
     std::call_once(g_initOnce, [programPath] {
+        g_tiffHandlers = TiffHandlers::current();
         ExceptionInfo exception;
         GetExceptionInfo(&exception);
         InitializeMagickEx(programPath, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
@@ -130,6 +171,7 @@ const char* ImageLibrary::magickName(int code)
 Result<QSize> ImageLibrary::ping(const QByteArray& bytes, int code, const QString& name)
 {
     initialise();
+    const RestoreTiffHandlers restore;
     if (bytes.isEmpty())
         return Result<QSize>::error(QStringLiteral("\"%1\" is empty.").arg(name));
     try {
@@ -155,6 +197,7 @@ Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QSt
         return decodeEmf(bytes, name);
     MONTORA_TRY_ASSIGN(size, ping(bytes, code, name));
     MONTORA_TRY(PictureLimits::check(size));
+    const RestoreTiffHandlers restore;
     try {
         std::optional<QuietStdio> quiet;
         if (code == FormatMetafile)
@@ -258,6 +301,7 @@ Result<QByteArray> ImageLibrary::encodeAs(const QImage& source, const char* name
     // else's buffer; only then is a packed copy needed.
     if (image.bytesPerLine() != qsizetype(image.width()) * 4)
         image = image.copy();
+    const RestoreTiffHandlers restore;
     try {
         Magick::Image picture;
         picture.read(image.width(), image.height(), "BGRA", Magick::CharPixel, image.constBits());

@@ -35,12 +35,14 @@ Result<QImage> MemoryPictureDecoder::decode(const QByteArray& bytes, const QStri
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(false);
-    if (reader.canRead()) {
-        const QSize stored = reader.size();
-        if (stored.isValid())
-            MONTORA_TRY(checkSize(stored, expectedSize, nameForErrors));
-        // The size was checked against our own limits above.
-        reader.setAllocationLimit(0);
+    // Qt's readers only get pictures whose header gives a size to check first. What
+    // they may allocate is Qt's process-wide limit, which the image library sets to
+    // ours; it is never lifted, as a frame header further in than the size Qt
+    // checks can still announce a 2 GB picture.
+    ImageLibrary::initialise();
+    const QSize stored = reader.canRead() ? reader.size() : QSize();
+    if (stored.isValid()) {
+        MONTORA_TRY(checkSize(stored, expectedSize, nameForErrors));
         QImage image;
         if (reader.read(&image)) {
             MONTORA_TRY(checkSize(image.size(), expectedSize, nameForErrors));

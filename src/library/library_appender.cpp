@@ -77,6 +77,23 @@ Status LibraryAppender::begin()
     return Status::ok();
 }
 
+// What the readers would take as damage is never written: one such record would
+// make the whole file refuse every later append.
+Status LibraryAppender::checkRecord(const LibraryRecord& record) const
+{
+    if (record.width < 0 || record.height < 0)
+        return Status::error(QStringLiteral("The picture size %1 x %2 is negative.").arg(record.width).arg(record.height));
+    // Pixels rather than bytes: two 31-bit sides times 4 would overflow.
+    const qint64 pixels = qint64(record.width) * record.height;
+    const qint64 bytes = record.payload.size();
+    if (m_layout == LibraryLayout::Thumbnail && (bytes % 4 != 0 || bytes / 4 != pixels))
+        return Status::error(QStringLiteral("A %1 x %2 picture cannot hold %3 bytes.")
+                                 .arg(record.width)
+                                 .arg(record.height)
+                                 .arg(bytes));
+    return Status::ok();
+}
+
 Status LibraryAppender::add(const LibraryRecord& record)
 {
     Q_ASSERT(m_file.isOpen());
@@ -85,6 +102,8 @@ Status LibraryAppender::add(const LibraryRecord& record)
                                                    "hold; nothing was added.")
                                         .arg(m_path)
                                         .arg(kMaxRecords)));
+    if (const Status valid = checkRecord(record); !valid)
+        return failed(Status::error(QStringLiteral("\"%1\": %2 Nothing was added.").arg(m_path, valid.message())));
     const QByteArray bytes = LibraryFileEncoder::record(m_layout, record);
     if (const Status written = m_file.writeAt(m_writeAt, bytes); !written)
         return failed(written);

@@ -45,6 +45,7 @@ public:
 
 private:
     Status walkExisting();
+    Status checkRecord(const LibraryRecord& record) const;
     Status failed(Status why);
     Status writeCount(std::int32_t count);
 

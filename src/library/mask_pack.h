@@ -19,7 +19,8 @@ public:
 
     // Writes both files into `folder`, replacing them (the mask-library reset).
     // The thumbnails are written first, so that a failure never leaves a
-    // "mask.cfg" that start-up would take as installed without its thumbnails.
+    // "mask.cfg" that start-up would take as installed without its thumbnails,
+    // and a failure leaves both files as they were.
     static Status installBuiltIn(const QString& folder);
     // Whether "mask.cfg" exists in `folder`: what start-up checks.
     static bool isInstalled(const QString& folder);

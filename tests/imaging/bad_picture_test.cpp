@@ -1,5 +1,7 @@
 // Empty, garbage, truncated and oversized pictures of every read format fail
 // cleanly: no crash, no giant allocation (the sanitizer build runs these too).
+#include "imaging/image_library.h"
+#include "imaging/memory_picture_decoder.h"
 #include "imaging/picture_buffers.h"
 #include "imaging/picture_decoder.h"
 #include "imaging/picture_limits.h"
@@ -8,7 +10,12 @@
 #include "support/metafile_writer.h"
 #include "support/test_files.h"
 
+#include "imaging/picture_format.h"
+#include "imaging/picture_limits.h"
+
 #include <QRandomGenerator>
+
+#include <sys/resource.h>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -231,3 +238,57 @@ TEST(BadPictures, AFileLargerThanTheLimitIsRefusedUnread)
 }
 
 } // namespace
+
+// A TIFF written by the image library with one bit changed (found by fuzzing):
+// Qt's reader failed on it through libtiff's error handler, which the image
+// library had pointed at its own, and that aborted the program.
+TEST(BadPictures, ADamagedTiffAfterTheImageLibraryWroteOneFailsCleanly)
+{
+    ASSERT_TRUE(ImageLibrary::encode(quadrantImage(7, 5), FormatTiff).isOk());
+    const QByteArray damaged = QByteArray::fromHex(
+        "49492a006a000000800020400660cc320a7d82008448186a06e602be1f8bc1a335cef664100361c003f406aa00bfc001"
+        "681c9400ff00801d40001bf4acc91e078bd033f49a6d370020a331b8ec7e43239c4a2552c974970b0784c2c040000865"
+        "fd2773c4627158bc04be1000000103000100000007000000010103000100000005000000020103000400000030010000"
+        "0301030001000000050000000601030001000000020000000d0102000100000000000000110104000100000008000000"
+        "1501030001000000040000001601030001000000050000001701040001000000610000001c0103000100000001000000"
+        "2901030002000000000001003101020044000000400100003d0103000100000002000000520103000100000000000000"
+        "530103000400000038010000000000000800080008000800010001000100010047726170686963734d616769636b2031"
+        "2e332e343020323032332d30312d31342051313620687474703a2f2f7777772e47726170686963734d616769636b2e6f"
+        "72672f00");
+    (void)MemoryPictureDecoder::decode(damaged, "damaged.tif");
+    (void)ImageLibrary::decode(damaged, FormatTiff, "damaged.tif");
+    EXPECT_TRUE(MemoryPictureDecoder::decode(ImageLibrary::encode(quadrantImage(7, 5), FormatTiff).valueOr({}), "whole.tif"));
+}
+
+namespace {
+
+qint64 peakMemoryMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+// A custom mask carried by a project (found by fuzzing): an animation whose frame
+// header, further in than the size Qt checks first, announces 33554432 x 16
+// pixels. Qt's reader filled a 2 GB picture before failing.
+TEST(BadPictures, APictureCannotAllocateMoreThanItsHeaderAnnounced)
+{
+    const QByteArray mask = QByteArray::fromHex(
+        "8a4d4e470d0a1a0a0000000d49484452020000000000001008060000000c24bf95000000097048597300000ec400000e"
+        "c401952b0e1b0000017649444154388db5d4314b9b511487f1e77fdeb72038b848a495164450b0850eb61a8d9b935340"
+        "05675dbbeb67a8bbdfa1201632397589b5349406c4569050c41a2c4d264141e8fbdee3d03608c6044cf28c77f89d0b97"
+        "7b448b1c549a1fc9e84f784ed050f07400c0145d60fedb1fd9f7e90f273581df67a8d9e197dcc878b064c95d0b82c76d"
+        "2ef14bf25d0bf1ceebfd93e396030e664733d7966c80e75ba1f7a74212e2b7b94f3f6a77067c9e7b3609da123ef830bc"
+        "41d6837833b3775a6e0c28cd0d8f39f1b6f0fecef0bf39bac2d2e56cb15a3107b9a2cd6ee100c2fb15a24d07a9947bfa"
+        "0ae95db7f0db39ac18d2442ff07f4d580f71000cf7a31efa4736b57ff61574d87d5b87d31f7f964de06ee9baa3ab6ed1"
+        "8e2eddd275811b40b658adb85805d53be75577b1962d562b008d479ed93b2d2721ce830a1de08524c4f9ffbf185a2cbb"
+        "d4d245390bc09336eab98bdd2844ef1f2ebb661dcc8e66aee3e4857bc8286800c0cd2f24abf525f1b797b7165bb36e00"
+        "f9cb8dcd3e4dc3740000000049454e44ae426082");
+    const qint64 before = peakMemoryMb();
+    auto decoded = MemoryPictureDecoder::decode(mask, "custom mask");
+    EXPECT_FALSE(decoded.isOk() && decoded->width() > PictureLimits::kMaxSide);
+    EXPECT_LT(peakMemoryMb() - before, 512);
+}

@@ -189,3 +189,30 @@ TEST_F(LibraryFileTest, AFileTakesRecordsZeroTo999AndRefusesThe1001st)
     EXPECT_EQ(readAll(file), full);
     EXPECT_EQ(library.record(999)->payload, QByteArray(4, char(2)));
 }
+
+// Found by fuzzing: a project whose custom-mask block claimed a negative size had
+// it appended to "cusmask.cfg", which every later append then refused as damaged.
+TEST_F(LibraryFileTest, ARecordItsReadersWouldCallDamagedIsNeverAppended)
+{
+    const QString masks = path("cusmask.cfg");
+    const LibraryFile custom(masks, LibraryLayout::PictureWithKey);
+    LibraryRecord negative;
+    negative.width = -83886080;
+    negative.height = 16777215;
+    negative.payload = "PNG";
+    EXPECT_FALSE(custom.append({negative}));
+    LibraryRecord short_ = thumbnailRecord(3, 2, 1);
+    short_.payload.chop(1); // a thumbnail's pixels must fill its size, or the walk lands in them
+    EXPECT_FALSE(LibraryFile(path("clipart.cfg"), LibraryLayout::Thumbnail).append({short_}));
+    LibraryRecord huge = thumbnailRecord(1, 1, 1);
+    huge.width = huge.height = 0x7fffffff; // four bytes a pixel would overflow 64 bits
+    EXPECT_FALSE(LibraryFile(path("clipart.cfg"), LibraryLayout::Thumbnail).append({huge}));
+
+    LibraryRecord mask;
+    mask.width = 4;
+    mask.height = 3;
+    mask.payload = "PNG";
+    ASSERT_TRUE(custom.append({mask}));
+    EXPECT_TRUE(custom.list().damage.isOk());
+    EXPECT_EQ(custom.count().valueOr(-1), 1);
+}
