@@ -2,8 +2,8 @@
 // captions read. What deciphers must encipher back to the same file.
 #include "fuzz_support.h"
 
-#include "app/lang_file_cipher.h"
-#include "app/language_table.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_table.h"
 
 MONTORA_FUZZ_INITIALISE
 

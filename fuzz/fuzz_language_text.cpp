@@ -3,9 +3,9 @@
 // enciphers and deciphers back to the same texts.
 #include "fuzz_support.h"
 
-#include "app/lang_file_cipher.h"
-#include "app/language_table.h"
-#include "app/language_text_file.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_table.h"
+#include "language/language_text_file.h"
 
 MONTORA_FUZZ_INITIALISE
 

@@ -1,8 +1,8 @@
 // Writes the fuzzers' first inputs with the program's own writers, so that every
 // run starts from files the program itself makes: `montora_fuzz_seeds OUT` fills
 // OUT/<target>/ for each target.
-#include "app/lang_file_cipher.h"
-#include "app/language_text_file.h"
+#include "language/lang_file_cipher.h"
+#include "language/language_text_file.h"
 #include "base/binary_writer.h"
 #include "canvas/collage_project.h"
 #include "canvas/library_resources.h"
