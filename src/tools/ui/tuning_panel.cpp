@@ -23,9 +23,9 @@ bool inRightColumn(int index) { return index >= 3; }
 
 } // namespace
 
-const std::array<TuningPanel::SliderSpec, TuningPanel::kSliders>& TuningPanel::sliderSpecs()
+const std::array<TuningPanel::SliderRange, TuningPanel::kSliders>& TuningPanel::sliderRanges()
 {
-    static const std::array<SliderSpec, kSliders> specs{{
+    static const std::array<SliderRange, kSliders> specs{{
         {10002, "Contrast", 20, 400, 100},
         {10004, "Brightness", 0, 200, 100},
         {10003, "Saturation", 0, 300, 100},
@@ -60,13 +60,13 @@ TuningPanel::TuningPanel(QWidget* parent) : QWidget(parent), m_reset(new SkinBut
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int i = 0; i < kSliders; ++i) {
-        const SliderSpec& spec = sliderSpecs()[size_t(i)];
+        const SliderRange& range = sliderRanges()[size_t(i)];
         auto* slider = new QSlider(Qt::Horizontal, this);
-        slider->setObjectName(QString::number(spec.controlId));
-        slider->setRange(spec.minimum, spec.maximum);
-        slider->setValue(spec.defaultPosition);
+        slider->setObjectName(QString::number(range.controlId));
+        slider->setRange(range.minimum, range.maximum);
+        slider->setValue(range.defaultPosition);
         // A tenth of the range per page, as a track bar steps.
-        slider->setPageStep((spec.maximum - spec.minimum) / 10);
+        slider->setPageStep((range.maximum - range.minimum) / 10);
         slider->setFocusPolicy(Qt::ClickFocus);
         connect(slider, &QSlider::valueChanged, this, [this] { emit tuningChanged(0); });
         connect(slider, &QSlider::sliderReleased, this, &TuningPanel::dragFinished);
@@ -102,10 +102,10 @@ bool TuningPanel::isDragging() const
 void TuningPanel::reset()
 {
     for (int i = 0; i < kSliders; ++i) {
-        const SliderSpec& spec = sliderSpecs()[size_t(i)];
+        const SliderRange& range = sliderRanges()[size_t(i)];
         const QSignalBlocker quiet(m_sliders[size_t(i)]);
-        m_sliders[size_t(i)]->setRange(spec.minimum, spec.maximum);
-        m_sliders[size_t(i)]->setValue(spec.defaultPosition);
+        m_sliders[size_t(i)]->setRange(range.minimum, range.maximum);
+        m_sliders[size_t(i)]->setValue(range.defaultPosition);
     }
     emit tuningChanged(1);
 }
@@ -131,7 +131,7 @@ void TuningPanel::paintEvent(QPaintEvent*)
     for (int i = 0; i < kSliders; ++i)
         // The row is lower than a line of the GUI font: centre the line on it.
         painter.drawText(labelRect(i, size()).adjusted(0, -6, 0, 6), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(sliderSpecs()[size_t(i)].label));
+                         QString::fromLatin1(sliderRanges()[size_t(i)].label));
 }
 
 } // namespace montora

@@ -19,7 +19,7 @@ class SkinButton;
 class TuningPanel : public QWidget {
     Q_OBJECT
 public:
-    struct SliderSpec {
+    struct SliderRange {
         int controlId;
         const char* label;
         int minimum;
@@ -30,7 +30,7 @@ public:
     static constexpr int kResetId = 10014;
     static constexpr QRgb kBackground = 0xFFF0F0F0;
     // In the order the window reads them: contrast, brightness, saturation, hue, gamma, colour.
-    static const std::array<SliderSpec, kSliders>& sliderSpecs();
+    static const std::array<SliderRange, kSliders>& sliderRanges();
     // Where slider i and its label stand in a panel of the given size.
     static QRect sliderRect(int index, QSize panel);
     static QRect labelRect(int index, QSize panel);
