@@ -9,10 +9,6 @@ namespace {
 constexpr int kSideGrip = 5;
 constexpr int kCornerGrip = 8;
 constexpr int kCaptionInset = 13;
-constexpr int kTabLeft = 187;
-constexpr int kTabWidth = 102;
-constexpr int kTabGap = 5;
-constexpr int kTabBarEndGap = 8; // from the client's right edge to the last tab's
 
 // The layout table is written as left, top, right, bottom with the right and
 // bottom edges outside the child.
@@ -30,11 +26,12 @@ MainFrameLayout::MainFrameLayout(QSize size) : client(size)
     captionMinimise = captionMaximise.translated(-26, 0);
 
     menuBarButtons = {edges(20, 6, 60, 26), edges(60, 6, 130, 26), edges(130, 6, 170, 26), edges(180, 6, 220, 26)};
-    // The tabs keep their width while the bar has room for all of them; in a narrower
-    // window they share the bar, so that the last one is never cut off.
-    const int tabStep = std::min(kTabWidth + kTabGap, (w - kTabBarEndGap - kTabLeft + kTabGap) / kLibraryTabs);
+    // 102-pixel tabs 5 apart while the bar has room for all of them; in a narrower
+    // window they share the bar up to 8 pixels from the edge, so that the last one
+    // is never cut off.
+    const int tabStep = std::min(107, (w - 8 - 187 + 5) / kLibraryTabs);
     for (int i = 0; i < kLibraryTabs; ++i)
-        libraryTabs[size_t(i)] = edges(kTabLeft, 34, kTabLeft + tabStep - kTabGap, 56).translated(tabStep * i, 0);
+        libraryTabs[size_t(i)] = edges(187, 34, 187 + tabStep - 5, 56).translated(tabStep * i, 0);
 
     photoLibrary = edges(4, 61, 158, h - 4);
     importButton = edges(4, 34, 79, 57);

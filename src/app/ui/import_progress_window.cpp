@@ -12,12 +12,6 @@
 
 namespace montora {
 
-namespace {
-
-const QRect kPhotoBox(12, ProgressWindow::kBand + 10, 58, 48);
-
-} // namespace
-
 ImportProgressWindow::ImportProgressWindow(QWidget* parent) : ProgressWindow(parent, 120, kStopButtonId, stopText())
 {
     setCaption(captionText());
@@ -64,16 +58,17 @@ void ImportProgressWindow::showAccepted(const QImage& thumbnail)
 
 void ImportProgressWindow::paintBody(QPainter& painter)
 {
-    painter.fillRect(kPhotoBox, QColor(0xF4, 0xF4, 0xF4));
+    const QRect photoBox(12, kBand + 10, 58, 48);
+    painter.fillRect(photoBox, QColor(0xF4, 0xF4, 0xF4));
     if (!m_lastPhoto.isNull()) {
-        const QRect fitted = PhotoGridLayout::fittedRect(m_lastPhoto.size(), kPhotoBox);
+        const QRect fitted = PhotoGridLayout::fittedRect(m_lastPhoto.size(), photoBox);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(fitted, m_lastPhoto);
     }
     painter.setPen(QColor(0xA8, 0xA8, 0xA8));
-    painter.drawRect(kPhotoBox.adjusted(-1, -1, 0, 0));
+    painter.drawRect(photoBox.adjusted(-1, -1, 0, 0));
 
-    const int textLeft = kPhotoBox.right() + 12;
+    const int textLeft = photoBox.right() + 12;
     const int textWidth = width() - textLeft - 12;
     const QFontMetrics metrics(font());
     painter.setPen(QColor(0x3A, 0x3A, 0x3A));

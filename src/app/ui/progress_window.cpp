@@ -7,6 +7,12 @@
 
 namespace montora {
 
+namespace {
+
+constexpr int kWidth = 320;
+
+} // namespace
+
 ProgressWindow::ProgressWindow(QWidget* parent, int height, int buttonId, const QString& buttonText)
     : QWidget(parent), m_button(new SkinButton(buttonId, this))
 {

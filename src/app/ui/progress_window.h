@@ -15,17 +15,16 @@ class SkinButton;
 class ProgressWindow : public QWidget {
     Q_OBJECT
 
-public:
-    static constexpr int kWidth = 320;
-    static constexpr int kBand = 24;
-
-    QString caption() const { return m_caption; }
-
 signals:
     // The button was clicked (the window has hidden itself).
     void buttonClicked();
 
+public:
+    QString caption() const { return m_caption; }
+
 protected:
+    static constexpr int kBand = 24; // the caption's
+
     ProgressWindow(QWidget* parent, int height, int buttonId, const QString& buttonText);
 
     SkinButton* button() const { return m_button; }
