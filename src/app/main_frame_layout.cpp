@@ -1,5 +1,7 @@
 #include "app/main_frame_layout.h"
 
+#include <algorithm>
+
 namespace montora {
 
 namespace {
@@ -24,8 +26,12 @@ MainFrameLayout::MainFrameLayout(QSize size) : client(size)
     captionMinimise = captionMaximise.translated(-26, 0);
 
     menuBarButtons = {edges(20, 6, 60, 26), edges(60, 6, 130, 26), edges(130, 6, 170, 26), edges(180, 6, 220, 26)};
+    // 102-pixel tabs 5 apart while the bar has room for all of them; in a narrower
+    // window they share the bar up to 8 pixels from the edge, so that the last one
+    // is never cut off.
+    const int tabStep = std::min(107, (w - 8 - 187 + 5) / kLibraryTabs);
     for (int i = 0; i < kLibraryTabs; ++i)
-        libraryTabs[size_t(i)] = edges(187, 34, 289, 56).translated(107 * i, 0);
+        libraryTabs[size_t(i)] = edges(187, 34, 187 + tabStep - 5, 56).translated(tabStep * i, 0);
 
     photoLibrary = edges(4, 61, 158, h - 4);
     importButton = edges(4, 34, 79, 57);

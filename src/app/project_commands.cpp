@@ -52,6 +52,13 @@ QString ProjectCommands::damagedMessage(const QString& path, int read, int annou
         .arg(QFileInfo(path).fileName(), counted, reason);
 }
 
+QString ProjectCommands::maskNotKeptMessage(const QString& reason)
+{
+    return QStringLiteral("A custom mask of this collage could not be added to the mask library, so other "
+                          "collages will not find it.\n%1\nThis collage still shows the mask and keeps it when saved.")
+        .arg(reason);
+}
+
 QString ProjectCommands::windowTitle(const QString& currentPath, bool modified)
 {
     const QString name = currentPath.isEmpty() ? untitledName() : QFileInfo(currentPath).completeBaseName();
@@ -140,6 +147,8 @@ ProjectCommands::Outcome ProjectCommands::openPath(const QString& path)
         report(damagedMessage(path, opened.itemsRead, opened.itemsAnnounced, opened.status.message()));
     else
         remember(path);
+    if (!opened.masksKept)
+        report(maskNotKeptMessage(opened.masksKept.message()));
     return Outcome::ContentsReplaced;
 }
 
@@ -217,6 +226,8 @@ ProjectCommands::Outcome ProjectCommands::restoreRecovery(const QString& recover
     m_project.setModified(true);
     if (!opened.status)
         report(damagedMessage(recoveryPath, opened.itemsRead, opened.itemsAnnounced, opened.status.message()));
+    if (!opened.masksKept)
+        report(maskNotKeptMessage(opened.masksKept.message()));
     return Outcome::ContentsReplaced;
 }
 

@@ -40,6 +40,7 @@ public:
     static QString saveFailedMessage(const QString& reason);
     static QString openFailedMessage(const QString& reason);
     static QString damagedMessage(const QString& path, int read, int announced, const QString& reason);
+    static QString maskNotKeptMessage(const QString& reason);
     // "name* - Montora Studio": the file's name (or "untitled") and a mark while
     // there are unsaved changes.
     static QString windowTitle(const QString& currentPath, bool modified);

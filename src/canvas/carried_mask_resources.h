@@ -1,11 +1,7 @@
 #pragma once
 
 #include "canvas/canvas_resources.h"
-
-#include <QMutex>
-
-#include <utility>
-#include <vector>
+#include "canvas/custom_mask_store.h"
 
 namespace montora {
 
@@ -30,11 +26,8 @@ public:
     Status addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block) override;
 
 private:
-    std::optional<CustomMaskBlock> carried(const MaskKeyBytes& key) const;
-
     CanvasResources& m_library;
-    mutable QMutex m_mutex; // pictures are built on several threads
-    std::vector<std::pair<MaskKeyBytes, CustomMaskBlock>> m_masks;
+    CustomMaskStore m_carried;
 };
 
 } // namespace montora

@@ -68,23 +68,26 @@ QImage LibraryResources::customMaskPicture(const MaskKeyBytes& key)
 {
     if (auto copied = masks().customMaskPixels(toMaskKey(key)))
         return argb32(copied);
-    const auto record = maskLibraryRecord(key);
-    return record ? argb32(PictureLibraryFile::decode(*record, QStringLiteral("custom mask"))) : QImage();
+    if (const auto record = maskLibraryRecord(key))
+        return argb32(PictureLibraryFile::decode(*record, QStringLiteral("custom mask")));
+    return m_unkept.picture(key);
 }
 
 std::optional<CustomMaskBlock> LibraryResources::customMaskBlock(const MaskKeyBytes& key)
 {
     if (const auto mask = masks().customMaskBytes(toMaskKey(key)))
         return CustomMaskBlock{mask->width, mask->height, mask->bytes};
-    const auto record = maskLibraryRecord(key);
-    if (!record)
-        return std::nullopt;
-    return CustomMaskBlock{record->width, record->height, record->payload};
+    if (const auto record = maskLibraryRecord(key))
+        return CustomMaskBlock{record->width, record->height, record->payload};
+    return m_unkept.find(key);
 }
 
 Status LibraryResources::addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block)
 {
-    return masks().appendToCustomCopy(toMaskKey(key), EncodedMask{block.width, block.height, block.data});
+    const Status appended = masks().appendToCustomCopy(toMaskKey(key), EncodedMask{block.width, block.height, block.data});
+    if (!appended)
+        m_unkept.add(key, block);
+    return appended;
 }
 
 } // namespace montora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/canvas_resources.h"
+#include "canvas/custom_mask_store.h"
 #include "library/library_reader.h"
 #include "library/library_record.h"
 #include "library/mask_library.h"
@@ -26,7 +27,9 @@ public:
     std::optional<MaskKeyBytes> maskKey(int index) override;
     QImage customMaskPicture(const MaskKeyBytes& key) override;
     std::optional<CustomMaskBlock> customMaskBlock(const MaskKeyBytes& key) override;
-    // Appends to "cusmask.cfg", which is created when missing.
+    // Appends to "cusmask.cfg", which is created when missing. When that fails the
+    // mask is kept in memory, so that the collage that brought it still draws and
+    // saves it, and the failure is returned.
     Status addCustomMask(const MaskKeyBytes& key, const CustomMaskBlock& block) override;
 
 private:
@@ -35,6 +38,7 @@ private:
     Result<LibraryRecord> maskLibraryRecord(const MaskKeyBytes& key) const;
 
     QString m_folder; // empty: the data folder
+    CustomMaskStore m_unkept;
 };
 
 } // namespace montora

@@ -13,22 +13,31 @@ namespace montora {
 
 namespace {
 
-Result<QStringList> readNames(BinaryReader& reader, const QString& path)
+// The name fields as stored, NUL and padding included.
+Result<QList<QByteArray>> readFields(BinaryReader& reader, const QString& path)
 {
     auto count = reader.readI32();
     if (!count)
-        return Result<QStringList>::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, count.message()));
+        return Result<QList<QByteArray>>::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, count.message()));
     if (*count <= 0)
-        return Result<QStringList>::error(QStringLiteral("\"%1\" is damaged: it lists %2 packs.").arg(path).arg(*count));
+        return Result<QList<QByteArray>>::error(
+            QStringLiteral("\"%1\" is damaged: it lists %2 packs.").arg(path).arg(*count));
     const Status fits = reader.checkFits(*count, ImportedPackList::kNameFieldSize, "pack names");
     if (!fits)
-        return Result<QStringList>::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, fits.message()));
-    QStringList names;
-    char field[ImportedPackList::kNameFieldSize];
+        return Result<QList<QByteArray>>::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, fits.message()));
+    QList<QByteArray> fields;
     for (std::int32_t i = 0; i < *count; ++i) {
-        MONTORA_TRY(reader.readInto(field, sizeof field));
-        names.append(FixedText::decode(field, sizeof field));
+        MONTORA_TRY_ASSIGN(field, reader.readBytes(ImportedPackList::kNameFieldSize));
+        fields.append(field);
     }
+    return fields;
+}
+
+QStringList namesOf(const QList<QByteArray>& fields)
+{
+    QStringList names;
+    for (const QByteArray& field : fields)
+        names.append(FixedText::decode(field));
     return names;
 }
 
@@ -45,15 +54,22 @@ qint64 endOf(qsizetype names) { return 4 + qint64(names) * ImportedPackList::kNa
 
 ImportedPackList::ImportedPackList(QString path) : m_path(std::move(path)) {}
 
-Result<QStringList> ImportedPackList::names() const
+Result<QList<QByteArray>> ImportedPackList::fields() const
 {
     QFile file(m_path);
     if (!QFileInfo::exists(m_path))
-        return QStringList();
+        return QList<QByteArray>();
     if (!file.open(QIODevice::ReadOnly))
-        return Result<QStringList>::error(QStringLiteral("Cannot open \"%1\": %2").arg(m_path, file.errorString()));
+        return Result<QList<QByteArray>>::error(
+            QStringLiteral("Cannot open \"%1\": %2").arg(m_path, file.errorString()));
     BinaryReader reader(file);
-    return readNames(reader, m_path);
+    return readFields(reader, m_path);
+}
+
+Result<QStringList> ImportedPackList::names() const
+{
+    MONTORA_TRY_ASSIGN(stored, fields());
+    return namesOf(stored);
 }
 
 Result<ImportedPackList::Check> ImportedPackList::checkAndRecord(const QString& name) const
@@ -89,7 +105,8 @@ Result<ImportedPackList::Check> ImportedPackList::checkAndRecord(const QString& 
 
 Status ImportedPackList::forget(const QString& name) const
 {
-    MONTORA_TRY_ASSIGN(names, this->names());
+    MONTORA_TRY_ASSIGN(stored, fields());
+    const QStringList names = namesOf(stored);
     const qsizetype at = names.lastIndexOf(name);
     if (at < 0)
         return Status::ok();
@@ -98,10 +115,12 @@ Status ImportedPackList::forget(const QString& name) const
                    ? Status::ok()
                    : Status::error(QStringLiteral("Cannot delete \"%1\".").arg(m_path));
     if (at != names.size() - 1) {
-        names.removeAt(at);
-        QByteArray bytes = encodeCount(std::int32_t(names.size()));
-        for (const QString& kept : names)
-            bytes += FixedText::encode(kept, kNameFieldSize, FixedText::Overflow::Refuse).valueOr(QByteArray());
+        // The other fields go back as they were read: a name from the original
+        // platform (Windows-1252) may not fit its field once written as UTF-8.
+        stored.removeAt(at);
+        QByteArray bytes = encodeCount(std::int32_t(stored.size()));
+        for (const QByteArray& kept : stored)
+            bytes += kept;
         return AtomicFile::write(m_path, bytes);
     }
     PosixFile file;

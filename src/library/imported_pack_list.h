@@ -2,6 +2,8 @@
 
 #include "base/status.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,8 @@ public:
     Result<QStringList> names() const;
 
 private:
+    Result<QList<QByteArray>> fields() const;
+
     QString m_path;
 };
 

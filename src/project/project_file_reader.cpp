@@ -31,7 +31,7 @@ ProjectFileReader::Salvage ProjectFileReader::readFile(CollageProject& fresh, co
         return salvage;
     }
     BinaryReader in(file);
-    const Status status = read(fresh, in, &salvage.itemsAnnounced);
+    const Status status = read(fresh, in, &salvage);
     salvage.itemsRead = fresh.itemCount();
     if (!status)
         salvage.status = Status::error(QStringLiteral("\"%1\" is damaged: %2").arg(path, status.message()));
@@ -67,9 +67,9 @@ ProjectFileReader::Salvage ProjectFileReader::openIntactItems(CollageProject& pr
 
 Status ProjectFileReader::read(CollageProject& project, BinaryReader& in) { return read(project, in, nullptr); }
 
-Status ProjectFileReader::read(CollageProject& project, BinaryReader& in, int* announced)
+Status ProjectFileReader::read(CollageProject& project, BinaryReader& in, Salvage* salvage)
 {
-    const Status items = readItems(project, in, announced);
+    const Status items = readItems(project, in, salvage);
     project.forgetPixelPictures();
     const Status status = items ? PixelPictureBlock::read(project, in) : items;
     project.startHistoryHere();
@@ -81,7 +81,7 @@ Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in)
     return readItems(project, in, nullptr);
 }
 
-Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in, int* announced)
+Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in, Salvage* salvage)
 {
     project.clear();
 
@@ -95,8 +95,8 @@ Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in, i
     auto count = mode ? in.readI32() : Result<std::int32_t>(mode.status());
     if (!count)
         return withContext(count.status(), QStringLiteral("In the header:"));
-    if (announced)
-        *announced = *count;
+    if (salvage)
+        salvage->itemsAnnounced = *count;
     MONTORA_TRY(project.setStoredSize(*width, *height));
     project.setBackgroundColour(*colour);
     project.setFillMode(FillMode(*mode));
@@ -109,11 +109,11 @@ Status ProjectFileReader::readItems(CollageProject& project, BinaryReader& in, i
     MONTORA_TRY(in.checkFits(*count, kSmallestEntry, "items"));
     project.items().reserve(size_t(*count));
     for (int entry = 0; entry < *count; ++entry)
-        MONTORA_TRY(readItem(project, in, entry));
+        MONTORA_TRY(readItem(project, in, entry, salvage));
     return Status::ok();
 }
 
-Status ProjectFileReader::readItem(CollageProject& project, BinaryReader& in, int entry)
+Status ProjectFileReader::readItem(CollageProject& project, BinaryReader& in, int entry, Salvage* salvage)
 {
     const QString where = QStringLiteral("In item %1:").arg(entry + 1);
     auto kind = in.readI32();
@@ -146,7 +146,9 @@ Status ProjectFileReader::readItem(CollageProject& project, BinaryReader& in, in
     if (CanvasResources* resources = project.resources()) {
         MaskKeyBytes key;
         std::copy(std::begin(photo->customMaskKey), std::end(photo->customMaskKey), key.begin());
-        MONTORA_TRY(resources->addCustomMask(key, CustomMaskBlock{*maskWidth, *maskHeight, *data}));
+        const Status added = resources->addCustomMask(key, CustomMaskBlock{*maskWidth, *maskHeight, *data});
+        if (!added && salvage && salvage->masksKept)
+            salvage->masksKept = added;
     }
     return Status::ok();
 }

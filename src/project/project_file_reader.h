@@ -13,7 +13,8 @@ class CollageProject;
 // early, an item kind no project holds, or a count or size that cannot fit in the
 // file ends reading with a failure that says where. A file is read into a collage
 // of its own, so a failure never leaves the open one half replaced. Custom masks
-// carried by photos are added to the local custom-mask library.
+// carried by photos are added to the local custom-mask library; as that library is
+// only a copy, failing to add one does not make the file damaged.
 class ProjectFileReader {
 public:
     // What a damaged file still held: the items before the damage.
@@ -22,6 +23,9 @@ public:
         int itemsRead = 0;
         int itemsAnnounced = -1; // the header's count; -1 when the header is damaged
         bool replaced = false;   // the collage now holds the items read
+        // Why a custom mask the file carries could not join the mask library (a full
+        // disk): the collage still has it, but other collages will not find it.
+        Status masksKept;
     };
 
     // Replaces the collage's contents by a file read whole; on success the modified
@@ -40,9 +44,9 @@ public:
 
 private:
     static Salvage readFile(CollageProject& fresh, const QString& path);
-    static Status readItems(CollageProject& project, BinaryReader& in, int* announced);
-    static Status read(CollageProject& project, BinaryReader& in, int* announced);
-    static Status readItem(CollageProject& project, BinaryReader& in, int entry);
+    static Status readItems(CollageProject& project, BinaryReader& in, Salvage* salvage);
+    static Status read(CollageProject& project, BinaryReader& in, Salvage* salvage);
+    static Status readItem(CollageProject& project, BinaryReader& in, int entry, Salvage* salvage);
 };
 
 } // namespace montora

@@ -56,6 +56,14 @@ TEST(MainFrameLayout, TheMinimumSizeKeepsTheChildrenApart)
     EXPECT_FALSE(layout.canvas.intersects(layout.colourControl));
     EXPECT_FALSE(layout.canvas.intersects(layout.photoLibrary));
     EXPECT_FALSE(layout.captionMinimise.intersects(layout.menuBarButtons[3]));
+    // Every tab, the last included, lies on the tab bar, apart from the others and wide enough for its caption.
+    for (size_t i = 0; i < layout.libraryTabs.size(); ++i) {
+        EXPECT_TRUE(layout.tabBar.contains(layout.libraryTabs[i])) << "tab " << i + 1;
+        EXPECT_GE(layout.libraryTabs[i].width(), 90) << "tab " << i + 1;
+        if (i > 0) {
+            EXPECT_GT(layout.libraryTabs[i].left(), layout.libraryTabs[i - 1].right()) << "tab " << i + 1;
+        }
+    }
 }
 
 TEST(MainFrameLayout, BordersSizeAndTheCaptionMoves)

@@ -1,12 +1,15 @@
 #include "app/project_commands.h"
 
+#include "base/write_faults.h"
 #include "canvas/collage_project.h"
+#include "canvas/library_resources.h"
 #include "project/project_description.h"
 #include "project/project_file_writer.h"
 #include "support/fake_canvas_resources.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -308,6 +311,37 @@ TEST_F(ProjectCommandsTest, CarriedMasksReachTheDataFolderOnlyFromAWholeFile)
     ASSERT_EQ(added.size(), 4 + 12 + 16 + 4);
     EXPECT_EQ(added.left(4), QByteArray("\1\0\0\0", 4));
     EXPECT_EQ(added.right(4), QByteArray("mask"));
+}
+
+// The custom-mask copy is only a cache: a disk too full for it costs the mask
+// library the mask, never the collage.
+TEST_F(ProjectCommandsTest, AMaskTheLibraryCannotTakeStillOpensDrawsAndSaves)
+{
+    QByteArray maskPng;
+    QBuffer buffer(&maskPng);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && test::quadrantImage(8, 8).save(&buffer, "PNG"));
+    ASSERT_TRUE(project.addPhoto("/pictures/m.jpg", QSize(40, 40), ViewPoint::atCollage({})).isOk());
+    resources.customMasks.emplace_back(test::keyOf(5), CustomMaskBlock{8, 8, maskPng});
+    resources.maskKeys[40] = test::keyOf(5);
+    ASSERT_TRUE(project.setMask(40).isOk());
+    ASSERT_TRUE(commands.saveFile(path("masked.mcf")).isOk());
+
+    LibraryResources library(path("data"));
+    CollageProject opened;
+    opened.setResources(&library);
+    ProjectCommands openCommands(opened, prompter, asker, path("data"));
+    WriteFaults::arm({.failAfterBytes = 0});
+    const Outcome outcome = openCommands.openPath(path("masked.mcf"));
+    WriteFaults::disarm();
+    EXPECT_EQ(outcome, Outcome::ContentsReplaced);
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].startsWith("A custom mask of this collage could not be added to the mask library"));
+    EXPECT_TRUE(prompter.messages()[0].contains("No space left on device")) << prompter.messages()[0].toStdString();
+    EXPECT_FALSE(opened.isModified());
+    EXPECT_FALSE(QFile::exists(path("data/cusmask.cfg")));
+    EXPECT_FALSE(library.customMaskPicture(test::keyOf(5)).isNull()) << "the photo is drawn with its mask";
+    ASSERT_TRUE(openCommands.saveFile(path("again.mcf")).isOk());
+    EXPECT_EQ(test::readFileBytes(path("again.mcf")), test::readFileBytes(path("masked.mcf")));
 }
 
 TEST_F(ProjectCommandsTest, SettingsCancelChangesNothingAndOkKeepsEveryItem)

@@ -1,4 +1,5 @@
 #include "imaging/picture_decoder.h"
+#include "imaging/picture_loader.h"
 
 #include "support/test_files.h"
 
@@ -48,14 +49,46 @@ TEST(PictureDecoder, ExifOrientationTurnsSizeThumbnailAndPixelsAlike)
 
 TEST(PictureDecoder, ReducedDecodingOnlyShrinksJpegsAsFarAsTheTargetAllows)
 {
+    const auto expectReduced = [](const QString& path, QSize atLeast, QSize expected) {
+        SCOPED_TRACE(QStringLiteral("%1 for %2 x %3").arg(path).arg(atLeast.width()).arg(atLeast.height()).toStdString());
+        const auto decoded = PictureDecoder::decodeReduced(path, atLeast);
+        ASSERT_TRUE(decoded.isOk()) << decoded.message().toStdString();
+        EXPECT_EQ(decoded->image.size(), expected);
+    };
     QTemporaryDir folder;
     const QString path = folder.filePath("large.jpg");
     ASSERT_TRUE(quadrantImage(1600, 1200).save(path, "JPEG", 90));
-    EXPECT_EQ(PictureDecoder::decodeReduced(path, QSize(80, 80))->image.size(), QSize(200, 150));
-    EXPECT_EQ(PictureDecoder::decodeReduced(path, QSize(300, 300))->image.size(), QSize(400, 300));
-    EXPECT_EQ(PictureDecoder::decodeReduced(path, QSize(1000, 80))->image.size(), QSize(1600, 1200));
+    expectReduced(path, QSize(80, 80), QSize(200, 150));
+    expectReduced(path, QSize(300, 300), QSize(400, 300));
+    expectReduced(path, QSize(1000, 80), QSize(1600, 1200));
 
     const QString png = folder.filePath("large.png");
     ASSERT_TRUE(quadrantImage(400, 300).save(png));
-    EXPECT_EQ(PictureDecoder::decodeReduced(png, QSize(80, 80))->image.size(), QSize(400, 300));
+    expectReduced(png, QSize(80, 80), QSize(400, 300));
+}
+
+// 16-bit PNGs pass the quick 8-bit reader by; Qt's reader and the image library
+// must still give their own colours.
+TEST(PictureDecoder, SixteenBitPngsKeepTheirColours)
+{
+    QTemporaryDir folder;
+    for (const QImage::Format format : {QImage::Format_RGBA64, QImage::Format_RGBX64}) {
+        SCOPED_TRACE(int(format));
+        QImage deep(4, 3, format);
+        deep.fill(QColor(61, 142, 219));
+        deep.setPixelColor(1, 2, QColor(200, 10, 90, format == QImage::Format_RGBA64 ? 128 : 255));
+        const QString path = folder.filePath(QStringLiteral("deep%1.png").arg(int(format)));
+        ASSERT_TRUE(deep.save(path));
+        ASSERT_EQ(readFileBytes(path).at(24), char(16)) << "not a 16-bit file";
+
+        const auto decoded = PictureDecoder::decode(path);
+        ASSERT_TRUE(decoded.isOk()) << decoded.message().toStdString();
+        PictureLoader loader;
+        ASSERT_TRUE(loader.load(path).isOk());
+        for (const QImage& image : {decoded->image, loader.image()}) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+            EXPECT_EQ(argb.pixel(0, 0), qRgba(61, 142, 219, 255));
+            EXPECT_EQ(argb.pixel(1, 2), format == QImage::Format_RGBA64 ? qRgba(200, 10, 90, 128) : qRgb(200, 10, 90));
+        }
+    }
 }

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include "app/ui/progress_window.h"
 
 namespace montora {
-
-class SkinButton;
 
 // The small window over the main window while a large collage is saved or made
 // the wallpaper: what is being written, how far the drawing has got, and a
 // Cancel button, after which no file is left behind.
-class ExportProgressWindow : public QWidget {
+class ExportProgressWindow : public ProgressWindow {
     Q_OBJECT
 
 public:
@@ -22,19 +19,16 @@ public:
     void begin(const QString& caption, const QString& fileName);
     void setDone(double done);
     double done() const { return m_done; }
-    QString caption() const { return m_caption; }
-    SkinButton* cancelButton() const { return m_cancel; }
+    SkinButton* cancelButton() const { return button(); }
 
 signals:
     // The Cancel button was clicked (the window has hidden itself).
     void cancelRequested();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintBody(QPainter& painter) override;
 
 private:
-    SkinButton* m_cancel;
-    QString m_caption;
     QString m_file;
     double m_done = 0;
 };

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "app/ui/progress_window.h"
+
 #include <QImage>
-#include <QString>
-#include <QWidget>
 
 namespace montora {
 
 class PhotoImport;
-class SkinButton;
 
 // The small window over the main window while photos are imported: the file
 // being read, how far the run has got, the last photo accepted, and a Stop
 // button. It shows itself when an import starts and hides at every end of it.
-class ImportProgressWindow : public QWidget {
+class ImportProgressWindow : public ProgressWindow {
     Q_OBJECT
 
 public:
@@ -25,7 +24,7 @@ public:
     // Shows the runs of `import` and stops it with the Stop button.
     void follow(PhotoImport* import);
 
-    SkinButton* stopButton() const { return m_stop; }
+    SkinButton* stopButton() const { return button(); }
     QString currentFile() const { return m_file; }
     int doneCount() const { return m_done; }
     int acceptedCount() const { return m_accepted; }
@@ -35,15 +34,13 @@ signals:
     void importStop();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintBody(QPainter& painter) override;
 
 private:
     void begin(int fileCount);
     void showFile(int index, const QString& path);
     void showAccepted(const QImage& thumbnail);
-    void centreOnParent();
 
-    SkinButton* m_stop;
     QString m_file;
     QImage m_lastPhoto;
     int m_fileCount = 0;
