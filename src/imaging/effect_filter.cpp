@@ -238,37 +238,45 @@ void toBgr(Byte* random, int width)
 
 // Two random bytes per pixel, one for each direction; a move that leaves the
 // picture keeps the pixel where it is.
-void jitterRow(const ConstPixelRows& source, int y, Byte* out, const Byte* random)
-{
-    const int width = source.width;
-    const Byte* own = source.row(y);
-    const auto moveOf = [random](int x) { return pick(random[2 * x + 1], 5) * 5 + pick(random[2 * x], 5); };
-    const auto slow = [&](int x) {
-        const int move = moveOf(x);
-        const int sx = x + move % 5 - 2;
-        const int sy = y + move / 5 - 2;
-        const bool inside = sx >= 0 && sx < width && sy >= 0 && sy < source.height;
-        std::memcpy(out + 3 * x, inside ? source.row(sy) + 3 * sx : own + 3 * x, 3);
-    };
-    int x = 0;
-    if (y >= 2 && y + 2 < source.height && width > 4) {
-        // Away from the edges every move stays inside: one of 25 fixed offsets.
-        std::array<qsizetype, 25> offset{};
-        for (int move = 0; move < 25; ++move)
-            offset[size_t(move)] = (move / 5 - 2) * source.stride + 3 * (move % 5 - 2);
-        for (; x < 2; ++x)
-            slow(x);
-        for (; x < width - 2; ++x) {
-            const Byte* from = own + 3 * x + offset[size_t(moveOf(x))];
-            Byte* to = out + 3 * x;
-            to[0] = from[0];
-            to[1] = from[1];
-            to[2] = from[2];
+class JitterRows {
+public:
+    explicit JitterRows(int width) : m_moves(size_t(width)) {}
+
+    void operator()(const ConstPixelRows& source, int y, Byte* out, const Byte* random)
+    {
+        const int width = source.width;
+        Byte* moves = m_moves.data();
+        for (int x = 0; x < width; ++x)
+            moves[x] = Byte(pick(random[2 * x + 1], 5) * 5 + pick(random[2 * x], 5));
+        const Byte* own = source.row(y);
+        const auto slow = [&](int x) {
+            const int sx = x + moves[x] % 5 - 2;
+            const int sy = y + moves[x] / 5 - 2;
+            const bool inside = sx >= 0 && sx < width && sy >= 0 && sy < source.height;
+            std::memcpy(out + 3 * x, inside ? source.row(sy) + 3 * sx : own + 3 * x, 3);
+        };
+        int x = 0;
+        if (y >= 2 && y + 2 < source.height && width > 6) {
+            // Away from the edges every move stays inside: one of 25 fixed offsets. Four
+            // bytes go at once while the fourth is still a pixel's; the next pixel
+            // overwrites it.
+            std::array<qsizetype, 25> offset{};
+            for (int move = 0; move < 25; ++move)
+                offset[size_t(move)] = (move / 5 - 2) * source.stride + 3 * (move % 5 - 2);
+            for (; x < 2; ++x)
+                slow(x);
+            for (; x < width - 4; ++x)
+                std::memcpy(out + 3 * x, own + 3 * x + offset[moves[x]], 4);
+            for (; x < width - 2; ++x)
+                std::memcpy(out + 3 * x, own + 3 * x + offset[moves[x]], 3);
         }
+        for (; x < width; ++x)
+            slow(x);
     }
-    for (; x < width; ++x)
-        slow(x);
-}
+
+private:
+    std::vector<Byte> m_moves;
+};
 
 // Shares the rows out in chunks; every thread makes its own row worker. The calling
 // thread reports progress, and a progress that says stop ends every thread at its
@@ -353,8 +361,8 @@ bool run(EffectFilter::Kind kind, const ConstPixelRows& source, const PixelRows&
         });
     case Kind::Jitter:
         return each([&] {
-            return [&, random = RandomBytes(2 * width)](int y, Byte* out) mutable {
-                jitterRow(source, y, out, random.fill(RowRandom(options.seed, y), 2 * width));
+            return [&, random = RandomBytes(2 * width), jitter = JitterRows(width)](int y, Byte* out) mutable {
+                jitter(source, y, out, random.fill(RowRandom(options.seed, y), 2 * width));
             };
         });
     }
