@@ -4,6 +4,8 @@
 #include "imaging/bmp_header.h"
 #include "imaging/picture_limits.h"
 
+#include <QFileInfo>
+
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -47,6 +49,9 @@ std::optional<BmpReader::Plain> BmpReader::plain(const QByteArray& bytes)
 
 std::optional<BmpReader::Mapped> BmpReader::map(const QString& path)
 {
+    // Only a regular file: opening a pipe would wait for its writer.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly) || file->size() < kBmpHeaderBytes)
         return std::nullopt;
