@@ -411,9 +411,10 @@ Result<QImage> EffectFilter::apply(Kind kind, const QImage& picture, const Optio
 
 Status EffectFilter::apply(Kind kind, const ConstPixelRows& source, const PixelRows& target, const Options& options)
 {
-    Q_ASSERT(source.width == target.width && source.height == target.height && source.order == target.order);
     if (source.width <= 0 || source.height <= 0)
         return Status::error(QStringLiteral("The picture to filter has no pixels."));
+    if (source.width != target.width || source.height != target.height || source.order != target.order)
+        return Status::error(QStringLiteral("The filtered picture must have the size and channel order of its source."));
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::clamp(options.threads > 0 ? options.threads : cores, 1, kMaxThreads);
     if (!run(kind, source, target, threads, options))
