@@ -3,7 +3,9 @@
 # 3200 x 2400 picture, and gm's nearest operation on the same picture, round-robin in
 # the same run (BMP in and out for both, the cheapest codec either has). A pair of
 # plain copies gives what reading and writing cost, so the filters can also be
-# compared by what they add to a copy.
+# compared by what they add to a copy. montora's copy (`picture convert`) decodes and
+# saves through the general path, while `filter` works on a plain BMP where it lies,
+# so montora's "over the copy" can fall below zero.
 #
 # gm's nearest operations: erode, dilate and median beside -median 1 (gm's 3 x 3 rank
 # filter; it has no least/greatest filter), noise beside +noise Uniform, jitter beside

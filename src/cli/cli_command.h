@@ -29,6 +29,9 @@ struct CliCommand {
     QString name;
     QString summary; // one line for `montora --help`
     std::function<int(CliContext&)> run;
+    // False when these arguments need no fonts, screens or drawing, so a quicker
+    // application will do; none given: always needed.
+    std::function<bool(const QStringList& args)> needsGui = {};
 };
 
 class CliCommandRegistry {

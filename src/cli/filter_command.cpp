@@ -2,7 +2,8 @@
 #include "cli/cli_command.h"
 
 #include "imaging/effect_filter.h"
-#include "imaging/picture_decoder.h"
+#include "imaging/file_filter.h"
+#include "imaging/picture_format.h"
 #include "imaging/picture_saver.h"
 
 namespace montora::cli {
@@ -53,19 +54,23 @@ int run(CliContext& context)
         return fail(context, out,
                     "cannot save pictures with this extension (use one of " +
                         PictureSaver::writableExtensions().join(' ') + ")");
-    auto decoded = PictureDecoder::decode(in);
-    if (!decoded)
-        return fail(context, in, decoded.message());
-    auto result = EffectFilter::apply(entry->kind, decoded->image, options);
-    if (!result)
-        return fail(context, in, result.message());
-    const Status saved = PictureSaver::saveByExtension(*result, out);
+    auto source = FileFilter::open(in);
+    if (!source)
+        return fail(context, in, source.message());
+    const Status saved = source->saveFiltered(entry->kind, out, options);
     if (!saved)
         return fail(context, out, saved.message());
     return kSuccess;
 }
 
-const CliCommandRegistration registration({"filter", "apply one of the picture filters to a picture file", run});
+// Only a metafile is drawn, and drawing needs the fonts.
+bool needsGui(const QStringList& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const QString& arg) { return PictureFormat::isMetafile(arg); });
+}
+
+const CliCommandRegistration registration({"filter", "apply one of the picture filters to a picture file", run,
+                                           needsGui});
 
 } // namespace
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 using namespace montora;
 using namespace montora::cli;
@@ -33,14 +34,6 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt takes some options out of argv for itself ("-style" and "--style" among them),
-    // so it gets only the program name and every argument stays ours.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    QGuiApplication::setApplicationName(QStringLiteral("Montora Studio"));
-    ImageLibrary::initialise(argv[0]);
-
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args;
@@ -74,6 +67,19 @@ int main(int argc, char** argv)
         err << "montora: unknown command \"" << name << "\"; see 'montora --help'\n";
         return kUsage;
     }
+    // Qt takes some options out of argv for itself ("-style" and "--style" among them),
+    // so it gets only the program name and every argument stays ours. A command that
+    // draws nothing starts without the platform plugin and the fonts.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!command->needsGui || command->needsGui(args))
+        app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    else
+        app = std::make_unique<QCoreApplication>(qtArgc, qtArgv);
+    QCoreApplication::setApplicationName(QStringLiteral("Montora Studio"));
+    ImageLibrary::initialise(argv[0]);
+
     CliContext context{args, out, err};
     const int code = command->run(context);
     out.flush();

@@ -36,8 +36,8 @@ constexpr int kMaxThreads = 8;
 // use. A window of 2 x radius + 1 consecutive rows never needs two rows in one slot.
 class PaddedRows {
 public:
-    PaddedRows(const QImage& source, int radius)
-        : m_source(source), m_radius(radius), m_width(source.width()), m_rows(size_t(2 * radius + 1)),
+    PaddedRows(const ConstPixelRows& source, int radius)
+        : m_source(source), m_radius(radius), m_width(source.width), m_rows(size_t(2 * radius + 1)),
           m_rowOf(size_t(2 * radius + 1), -1)
     {
         for (std::vector<Byte>& row : m_rows)
@@ -47,7 +47,7 @@ public:
     // Pixel 0 of row y, y clamped into the picture; pixels -radius..width+radius-1 can be read.
     const Byte* row(int y)
     {
-        y = std::clamp(y, 0, m_source.height() - 1);
+        y = std::clamp(y, 0, m_source.height - 1);
         const size_t slot = size_t(y) % m_rows.size();
         if (m_rowOf[slot] != y)
             fill(slot, y);
@@ -58,7 +58,7 @@ private:
     void fill(size_t slot, int y)
     {
         Byte* out = m_rows[slot].data();
-        const Byte* in = m_source.constScanLine(y);
+        const Byte* in = m_source.row(y);
         const Byte* last = in + 3 * (m_width - 1);
         for (int i = 0; i < m_radius; ++i) {
             std::memcpy(out + 3 * i, in, 3);
@@ -68,7 +68,7 @@ private:
         m_rowOf[slot] = y;
     }
 
-    const QImage& m_source;
+    ConstPixelRows m_source;
     int m_radius;
     int m_width;
     std::vector<std::vector<Byte>> m_rows;
@@ -209,7 +209,7 @@ class RandomBytes {
 public:
     explicit RandomBytes(int n) : m_bytes(size_t(n + 8)) {}
 
-    const Byte* fill(RowRandom random, int n)
+    Byte* fill(RowRandom random, int n)
     {
         for (int i = 0; i < n; i += 8) {
             const std::uint64_t bits = random.next();
@@ -228,35 +228,64 @@ void noiseRow(const Byte* in, Byte* out, int n, const Byte* random)
         out[i] = clampByte(in[i] + ((random[i] * 51) >> 8) - 25);
 }
 
-// Two random bytes per pixel, one for each direction.
-void jitterRow(const QImage& source, int y, Byte* out, const Byte* random)
+// The random bytes go to the channels in red, green, blue order, so the same seed
+// moves a picture alike however its channels lie in memory.
+void toBgr(Byte* random, int width)
 {
-    const int width = source.width();
-    const int height = source.height();
-    std::array<const Byte*, 5> rows{};
-    for (int dy = -2; dy <= 2; ++dy)
-        rows[size_t(dy + 2)] = y + dy >= 0 && y + dy < height ? source.constScanLine(y + dy) : nullptr;
-    for (int x = 0; x < width; ++x) {
-        const int dx = pick(random[2 * x], 5) - 2;
-        const int dy = pick(random[2 * x + 1], 5) - 2;
-        const int sx = x + dx;
-        const Byte* row = rows[size_t(dy + 2)];
-        const Byte* from = row && sx >= 0 && sx < width ? row + 3 * sx : rows[2] + 3 * x;
-        out[3 * x] = from[0];
-        out[3 * x + 1] = from[1];
-        out[3 * x + 2] = from[2];
-    }
+    for (int x = 0; x < width; ++x)
+        std::swap(random[3 * x], random[3 * x + 2]);
 }
+
+// Two random bytes per pixel, one for each direction; a move that leaves the
+// picture keeps the pixel where it is.
+class JitterRows {
+public:
+    explicit JitterRows(int width) : m_moves(size_t(width)) {}
+
+    void operator()(const ConstPixelRows& source, int y, Byte* out, const Byte* random)
+    {
+        const int width = source.width;
+        Byte* moves = m_moves.data();
+        for (int x = 0; x < width; ++x)
+            moves[x] = Byte(pick(random[2 * x + 1], 5) * 5 + pick(random[2 * x], 5));
+        const Byte* own = source.row(y);
+        const auto slow = [&](int x) {
+            const int sx = x + moves[x] % 5 - 2;
+            const int sy = y + moves[x] / 5 - 2;
+            const bool inside = sx >= 0 && sx < width && sy >= 0 && sy < source.height;
+            std::memcpy(out + 3 * x, inside ? source.row(sy) + 3 * sx : own + 3 * x, 3);
+        };
+        int x = 0;
+        if (y >= 2 && y + 2 < source.height && width > 6) {
+            // Away from the edges every move stays inside: one of 25 fixed offsets. Four
+            // bytes go at once while the fourth is still a pixel's; the next pixel
+            // overwrites it.
+            std::array<qsizetype, 25> offset{};
+            for (int move = 0; move < 25; ++move)
+                offset[size_t(move)] = (move / 5 - 2) * source.stride + 3 * (move % 5 - 2);
+            for (; x < 2; ++x)
+                slow(x);
+            for (; x < width - 4; ++x)
+                std::memcpy(out + 3 * x, own + 3 * x + offset[moves[x]], 4);
+            for (; x < width - 2; ++x)
+                std::memcpy(out + 3 * x, own + 3 * x + offset[moves[x]], 3);
+        }
+        for (; x < width; ++x)
+            slow(x);
+    }
+
+private:
+    std::vector<Byte> m_moves;
+};
 
 // Shares the rows out in chunks; every thread makes its own row worker. The calling
 // thread reports progress, and a progress that says stop ends every thread at its
 // next chunk. True when all rows were done.
 template <typename MakeWorker>
-bool forEachRow(QImage& target, int threads, const std::function<bool(double)>& progress, MakeWorker makeWorker)
+bool forEachRow(const PixelRows& target, int threads, const std::function<bool(double)>& progress,
+                MakeWorker makeWorker)
 {
-    const int height = target.height();
-    Byte* const base = target.bits();
-    const qsizetype stride = target.bytesPerLine();
+    const int height = target.height;
     const int chunks = (height + kChunkRows - 1) / kChunkRows;
     std::atomic<int> next{0};
     std::atomic<int> done{0};
@@ -269,7 +298,7 @@ bool forEachRow(QImage& target, int threads, const std::function<bool(double)>& 
                 break;
             const int end = std::min(height, (chunk + 1) * kChunkRows);
             for (int y = chunk * kChunkRows; y < end; ++y)
-                work(y, base + y * stride);
+                work(y, target.row(y));
             const int finished = ++done;
             if (reports && progress && !progress(double(finished) / chunks))
                 stop = true;
@@ -285,10 +314,10 @@ bool forEachRow(QImage& target, int threads, const std::function<bool(double)>& 
 }
 
 template <int K, typename RowFunction>
-auto windowed(const QImage& source, RowFunction rowFunction)
+auto windowed(const ConstPixelRows& source, RowFunction rowFunction)
 {
     return [&source, rowFunction] {
-        return [padded = PaddedRows(source, K / 2), rowFunction, n = source.width() * 3](int y, Byte* out) mutable {
+        return [padded = PaddedRows(source, K / 2), rowFunction, n = source.width * 3](int y, Byte* out) mutable {
             rowFunction(windowAt<K>(padded, y), out, n);
         };
     };
@@ -301,12 +330,14 @@ constexpr Kernel<3> kGaussianKernel{1, 2, 1, 2, 4, 2, 1, 2, 1};
 constexpr Kernel<3> kMeanKernel{1, 1, 1, 1, 1, 1, 1, 1, 1};
 constexpr Kernel<3> kSoftenKernel{1, 1, 1, 1, 8, 1, 1, 1, 1};
 
-bool run(EffectFilter::Kind kind, const QImage& source, QImage& target, int threads,
+bool run(EffectFilter::Kind kind, const ConstPixelRows& source, const PixelRows& target, int threads,
          const EffectFilter::Options& options)
 {
     using Kind = EffectFilter::Kind;
     const auto each = [&](auto makeWorker) { return forEachRow(target, threads, options.progress, makeWorker); };
-    const int n = source.width() * 3;
+    const int width = source.width;
+    const int n = width * 3;
+    const bool bgr = source.order == ChannelOrder::Bgr;
     switch (kind) {
     case Kind::Erode: return each(windowed<3>(source, extremeRow<false>));
     case Kind::Dilate: return each(windowed<3>(source, extremeRow<true>));
@@ -322,13 +353,16 @@ bool run(EffectFilter::Kind kind, const QImage& source, QImage& target, int thre
     case Kind::Noise:
         return each([&] {
             return [&, random = RandomBytes(n)](int y, Byte* out) mutable {
-                noiseRow(source.constScanLine(y), out, n, random.fill(RowRandom(options.seed, y), n));
+                Byte* bytes = random.fill(RowRandom(options.seed, y), n);
+                if (bgr)
+                    toBgr(bytes, width);
+                noiseRow(source.row(y), out, n, bytes);
             };
         });
     case Kind::Jitter:
         return each([&] {
-            return [&, random = RandomBytes(2 * source.width())](int y, Byte* out) mutable {
-                jitterRow(source, y, out, random.fill(RowRandom(options.seed, y), 2 * source.width()));
+            return [&, random = RandomBytes(2 * width), jitter = JitterRows(width)](int y, Byte* out) mutable {
+                jitter(source, y, out, random.fill(RowRandom(options.seed, y), 2 * width));
             };
         });
     }
@@ -366,11 +400,26 @@ Result<QImage> EffectFilter::apply(Kind kind, const QImage& picture, const Optio
         return Result<QImage>::error(QStringLiteral("There is not enough memory to filter a %1 x %2 picture.")
                                          .arg(picture.width())
                                          .arg(picture.height()));
+    target.setDotsPerMeterX(picture.dotsPerMeterX());
+    target.setDotsPerMeterY(picture.dotsPerMeterY());
+    const ConstPixelRows from{source.constBits(), source.bytesPerLine(), source.width(), source.height(),
+                              ChannelOrder::Rgb};
+    const PixelRows to{target.bits(), target.bytesPerLine(), target.width(), target.height(), ChannelOrder::Rgb};
+    MONTORA_TRY(apply(kind, from, to, options));
+    return target;
+}
+
+Status EffectFilter::apply(Kind kind, const ConstPixelRows& source, const PixelRows& target, const Options& options)
+{
+    if (source.width <= 0 || source.height <= 0)
+        return Status::error(QStringLiteral("The picture to filter has no pixels."));
+    if (source.width != target.width || source.height != target.height || source.order != target.order)
+        return Status::error(QStringLiteral("The filtered picture must have the size and channel order of its source."));
     const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::clamp(options.threads > 0 ? options.threads : cores, 1, kMaxThreads);
     if (!run(kind, source, target, threads, options))
-        return Result<QImage>::error(stoppedMessage());
-    return target;
+        return Status::error(stoppedMessage());
+    return Status::ok();
 }
 
 } // namespace montora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/status.h"
+#include "imaging/pixel_rows.h"
 
 #include <QImage>
 #include <QString>
@@ -57,9 +58,12 @@ public:
     static const Entry* forCommand(int commandId);
     static const Entry* forName(const QString& name);
 
-    // The filtered picture, as large as the given one, in Format_RGB888. Other
-    // formats are converted first (alpha is dropped).
+    // The filtered picture, as large as the given one and of its resolution, in
+    // Format_RGB888. Other formats are converted first (alpha is dropped).
     static Result<QImage> apply(Kind kind, const QImage& picture, const Options& options);
+    // The same between rows in memory, which may lie in a file's own bytes; `target`
+    // is as large as `source` and has its channel order.
+    static Status apply(Kind kind, const ConstPixelRows& source, const PixelRows& target, const Options& options);
     static Result<QImage> apply(Kind kind, const QImage& picture) { return apply(kind, picture, Options()); }
 };
 

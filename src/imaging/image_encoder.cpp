@@ -1,6 +1,7 @@
 #include "imaging/image_encoder.h"
 
 #include "base/atomic_file.h"
+#include "imaging/bmp_writer.h"
 #include "imaging/image_library.h"
 #include "imaging/png_writer.h"
 #include "imaging/tiff_writer.h"
@@ -77,7 +78,7 @@ Result<QByteArray> ImageEncoder::encode(const QImage& image) const
     if (m_mimeType == QLatin1String("image/png"))
         return PngWriter::handles(image.format()) ? PngWriter::encode(image) : writeWithQt(image, "png", -1);
     if (m_mimeType == QLatin1String("image/bmp"))
-        return writeWithQt(image, "bmp", -1);
+        return BmpWriter::handles(image.format()) ? BmpWriter::encode(image) : writeWithQt(image, "bmp", -1);
     return ImageLibrary::encodeAs(image, "GIF");
 }
 

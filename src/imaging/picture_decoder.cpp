@@ -1,5 +1,6 @@
 #include "imaging/picture_decoder.h"
 
+#include "imaging/bmp_reader.h"
 #include "imaging/image_library.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
@@ -98,6 +99,14 @@ Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSi
                 if (reduced.isValid())
                     reader.setScaledSize(reduced);
             }
+            if (reader.format() == "bmp")
+                if (std::optional<BmpReader::Mapped> mapped = BmpReader::map(path)) {
+                    QImage plain = BmpReader::toImage(mapped->picture());
+                    if (!plain.isNull()) {
+                        const QSize full = plain.size();
+                        return DecodedPicture{std::move(plain), DecodePath::Qt, full};
+                    }
+                }
             if (reader.format() == "png")
                 if (std::optional<QImage> plain = readPlainPng(path)) {
                     const QSize full = plain->size();
