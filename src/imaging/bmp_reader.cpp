@@ -47,25 +47,21 @@ std::optional<BmpReader::Plain> BmpReader::plain(const QByteArray& bytes)
     return plain;
 }
 
-std::optional<BmpReader::Mapped> BmpReader::map(const QString& path)
+std::optional<BmpReader::Loaded> BmpReader::load(const QString& path)
 {
     // Only a regular file: opening a pipe would wait for its writer.
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly) || file->size() < kBmpHeaderBytes)
+    Result<QByteArray> bytes = PictureLimits::readFile(path);
+    if (!bytes || bytes->size() < kBmpHeaderBytes)
         return std::nullopt;
-    const uchar* data = file->map(0, file->size());
-    if (!data)
-        return std::nullopt;
-    const std::optional<Plain> picture =
-        plain(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(file->size())));
+    Loaded loaded;
+    loaded.m_bytes = std::move(*bytes);
+    const std::optional<Plain> picture = plain(loaded.m_bytes);
     if (!picture)
         return std::nullopt;
-    Mapped mapped;
-    mapped.m_file = std::move(file);
-    mapped.m_picture = *picture;
-    return mapped;
+    loaded.m_picture = *picture;
+    return loaded;
 }
 
 QImage BmpReader::toImage(const Plain& picture)

@@ -4,11 +4,9 @@
 #include "imaging/pixel_rows.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QSize>
 
-#include <memory>
 #include <optional>
 
 namespace montora {
@@ -25,17 +23,18 @@ public:
     };
     static std::optional<Plain> plain(const QByteArray& bytes);
 
-    // A plain BMP file mapped into memory, for as long as this lives.
-    class Mapped {
+    // A plain BMP file read into memory. It is read, not mapped: a file cut short or
+    // removed while a mapping is read would kill the program instead of failing.
+    class Loaded {
     public:
         const Plain& picture() const { return m_picture; }
 
     private:
         friend class BmpReader;
-        std::unique_ptr<QFile> m_file;
+        QByteArray m_bytes;
         Plain m_picture;
     };
-    static std::optional<Mapped> map(const QString& path);
+    static std::optional<Loaded> load(const QString& path);
 
     // As Qt's reader gives a 24-bit BMP: RGB32 with the file's resolution.
     static QImage toImage(const Plain& picture);

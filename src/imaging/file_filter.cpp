@@ -24,8 +24,8 @@ Result<FileFilter> FileFilter::open(const QString& path)
 {
     FileFilter source;
     if (!PictureFormat::isMetafile(path))
-        source.m_mapped = BmpReader::map(path);
-    if (!source.m_mapped) {
+        source.m_loaded = BmpReader::load(path);
+    if (!source.m_loaded) {
         MONTORA_TRY_ASSIGN(decoded, PictureDecoder::decode(path));
         source.m_decoded = std::move(decoded.image);
     }
@@ -34,11 +34,11 @@ Result<FileFilter> FileFilter::open(const QString& path)
 
 Status FileFilter::saveFiltered(EffectFilter::Kind kind, const QString& path, const EffectFilter::Options& options) const
 {
-    if (!m_mapped) {
+    if (!m_loaded) {
         MONTORA_TRY_ASSIGN(filtered, EffectFilter::apply(kind, m_decoded, options));
         return PictureSaver::saveByExtension(filtered, path);
     }
-    const BmpReader::Plain& plain = m_mapped->picture();
+    const BmpReader::Plain& plain = m_loaded->picture();
     const QSize size(plain.rows.width, plain.rows.height);
     const QSize resolution = resolutionOf(plain);
     if (PictureFormat::extensionOf(path).toLower() == QLatin1String("bmp")) {

@@ -12,7 +12,7 @@
 namespace montora {
 
 // A picture file to filter into another, saved by the new file's extension. A plain
-// 24-bit BMP is filtered where it lies in the mapped file, and a BMP result is made
+// 24-bit BMP is filtered straight from the file's bytes, and a BMP result is made
 // straight in the new file's bytes, so BMP to BMP costs little more than a copy.
 class FileFilter {
 public:
@@ -21,7 +21,7 @@ public:
     Status saveFiltered(EffectFilter::Kind kind, const QString& path, const EffectFilter::Options& options) const;
 
 private:
-    std::optional<BmpReader::Mapped> m_mapped; // or else
+    std::optional<BmpReader::Loaded> m_loaded; // or else
     QImage m_decoded;
 };
 

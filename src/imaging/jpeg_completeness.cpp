@@ -1,5 +1,7 @@
 #include "imaging/jpeg_completeness.h"
 
+#include "imaging/picture_limits.h"
+
 #include <QFile>
 
 namespace montora {
@@ -30,8 +32,10 @@ bool JpegCompleteness::isCutFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() < 2)
         return false;
-    if (uchar* mapped = file.map(0, file.size()))
-        return isCut(QByteArrayView(mapped, file.size()));
+    // Read rather than mapped: a mapped file cut or removed while it is scanned
+    // would kill the program. One too large to be decoded is not judged.
+    if (file.size() > PictureLimits::kMaxFileBytes)
+        return false;
     return isCut(file.readAll());
 }
 

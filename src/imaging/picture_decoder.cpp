@@ -2,6 +2,7 @@
 
 #include "imaging/bmp_reader.h"
 #include "imaging/image_library.h"
+#include "imaging/jpeg_completeness.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
 #include "imaging/png_reader.h"
@@ -100,8 +101,8 @@ Result<DecodedPicture> PictureDecoder::decodeWith(const QString& path, const QSi
                     reader.setScaledSize(reduced);
             }
             if (reader.format() == "bmp")
-                if (std::optional<BmpReader::Mapped> mapped = BmpReader::map(path)) {
-                    QImage plain = BmpReader::toImage(mapped->picture());
+                if (std::optional<BmpReader::Loaded> loaded = BmpReader::load(path)) {
+                    QImage plain = BmpReader::toImage(loaded->picture());
                     if (!plain.isNull()) {
                         const QSize full = plain.size();
                         return DecodedPicture{std::move(plain), DecodePath::Qt, full};
@@ -155,35 +156,7 @@ Result<QSize> PictureDecoder::size(const QString& path)
     return size;
 }
 
-bool PictureDecoder::isCutShort(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 4)
-        return false;
-    const uchar* data = file.map(0, file.size());
-    if (!data)
-        return false;
-    const qint64 size = file.size();
-    if (data[0] != 0xFF || data[1] != 0xD8)
-        return false; // not a JPEG
-    // Over the marker segments (an EXIF thumbnail inside APP1 holds markers of its
-    // own) to the first scan; in scan data 0xFF is only ever followed by 0x00, a
-    // restart marker or another scan's markers, so an end marker after it is the end.
-    qint64 at = 2;
-    while (at + 4 <= size && data[at] == 0xFF) {
-        const uchar marker = data[at + 1];
-        const qint64 length = qint64(data[at + 2]) << 8 | data[at + 3];
-        if (marker == 0xDA)
-            break;
-        at += 2 + length;
-    }
-    if (at + 4 > size || data[at] != 0xFF)
-        return true; // cut before the first scan
-    for (qint64 i = at + 2; i + 1 < size; ++i)
-        if (data[i] == 0xFF && data[i + 1] == 0xD9)
-            return false;
-    return true;
-}
+bool PictureDecoder::isCutShort(const QString& path) { return JpegCompleteness::isCutFile(path); }
 
 Result<DecodePath> PictureDecoder::pathFor(const QString& path)
 {
