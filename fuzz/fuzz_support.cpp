@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "imaging/image_library.h"
+#include "imaging/metafile_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,8 @@ void start(int* argc, char*** argv)
     static QGuiApplication* application = new QGuiApplication(qtArgc, qtArgv);
     (void)application;
     ImageLibrary::initialise(argc && *argc > 0 ? (*argv)[0] : nullptr);
+    // libwmf's faults are to be found here, not lost in a helper process.
+    MetafileReader::setReadInProcess(true);
     scratch = new QTemporaryDir(temporaryRoot() + QStringLiteral("/montora-fuzz-XXXXXX"));
     if (!scratch->isValid())
         fail("no scratch folder", scratch->errorString());
