@@ -99,7 +99,7 @@ bool answerPicture(int fd, const QImage& image)
 // One run of the helper, read as its answer arrives.
 class HelperRun {
 public:
-    HelperRun(const QString& name) : m_name(name), m_deadline(MetafileReader::kTimeoutMs) {}
+    explicit HelperRun(const QString& name) : m_name(name), m_deadline(MetafileReader::kTimeoutMs) {}
 
     Status start(const char* mode, const QByteArray& bytes, int code)
     {

@@ -32,8 +32,8 @@ public:
     // ../libexec/montora/ from it (the installed layout); empty when there is none.
     static QString helperPath();
 
-    // The helper's main: "ping NAME" or "decode NAME", the metafile on stdin, the
-    // answer on stdout.
+    // The helper's main: "ping CODE NAME" or "decode CODE NAME" (CODE a format
+    // code, NAME for its messages), the metafile on stdin, the answer on stdout.
     static int serve(int argc, char** argv);
 
     // Fuzzers read metafiles in their own process: libwmf's faults are what they
