@@ -3,10 +3,12 @@
 #include "imaging/image_library.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
+#include "imaging/wmf_font_map.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <fcntl.h>
@@ -298,6 +300,10 @@ int MetafileReader::serve(int argc, char** argv)
     auto bytes = readAllOf(STDIN_FILENO, PictureLimits::kMaxFileBytes);
     if (!bytes)
         return answerError(answer, QStringLiteral("\"%1\": %2").arg(name, bytes.message())) ? 0 : 1;
+    // The fonts of a WMF's text, for this process only; without them text fails as before.
+    const QTemporaryDir config;
+    if (config.isValid())
+        (void)WmfFontMap::install(config.path());
     ImageLibrary::initialise(argv[0]);
     bool answered = false;
     if (mode == "ping") {

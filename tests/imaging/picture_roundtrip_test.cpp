@@ -116,6 +116,21 @@ TEST(Metafiles, WmfDecodesThroughTheImageLibraryPath)
     EXPECT_EQ(decoded->image.pixelColor(60, 40).rgb() & 0xFFFFFF, 0xFF0000u);
 }
 
+// The image library's own font map names font files that Debian no longer ships.
+TEST(Metafiles, AWmfWithTextIsDrawnWithItsText)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lettered.wmf");
+    ASSERT_TRUE(writeTestWmfWithText(path, 120, 80));
+    auto decoded = PictureDecoder::decode(path);
+    ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+    int dark = 0;
+    for (int y = 12; y < 40; ++y)
+        for (int x = 14; x < 80; ++x)
+            dark += qGray(decoded->image.pixel(x, y)) < 60;
+    EXPECT_GT(dark, 40) << "the letters are drawn on the red";
+}
+
 TEST(Metafiles, TheReaderProcessGivesTheImageLibrarysOwnPicture)
 {
     QTemporaryDir folder;
