@@ -55,6 +55,7 @@ add_custom_target(install_files ALL
   DEPENDS ${MONTORA_ICON_PNGS} ${MONTORA_CLI_MAN}.gz ${MONTORA_STUDIO_MAN} ${MONTORA_DEB_CHANGELOG})
 
 install(TARGETS montora-studio montora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS montora-wmf-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/montora)
 install(FILES ${MONTORA_DESKTOP_DIR}/${MONTORA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${MONTORA_DESKTOP_DIR}/${MONTORA_APP_ID}.metainfo.xml
@@ -85,7 +86,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-image-formats-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, fonts-urw-base35, qt6-image-formats-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/montora/montora-studio")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,6 +1,7 @@
 #include "fuzz_support.h"
 
 #include "imaging/image_library.h"
+#include "imaging/metafile_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <unistd.h>
+
 namespace montora::fuzz {
 
 namespace {
 
 QTemporaryDir* scratch = nullptr;
 QString scratchPath;
+// stderr as it was at start: libFuzzer's -close_fd_mask=2 (scripts/fuzz.sh, for
+// the readers that reach libwmf) sends the later one nowhere.
+int reportFd = STDERR_FILENO;
 
 QString temporaryRoot()
 {
@@ -27,6 +33,8 @@ QString temporaryRoot()
 
 void start(int* argc, char*** argv)
 {
+    if (const int copy = ::dup(STDERR_FILENO); copy >= 0)
+        reportFd = copy;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("OMP_NUM_THREADS", "1");
     // The readers' own messages about damaged pictures would flood the run's output.
@@ -37,6 +45,8 @@ void start(int* argc, char*** argv)
     static QGuiApplication* application = new QGuiApplication(qtArgc, qtArgv);
     (void)application;
     ImageLibrary::initialise(argc && *argc > 0 ? (*argv)[0] : nullptr);
+    // libwmf's faults are to be found here, not lost in a helper process.
+    MetafileReader::setReadInProcess(true);
     scratch = new QTemporaryDir(temporaryRoot() + QStringLiteral("/montora-fuzz-XXXXXX"));
     if (!scratch->isValid())
         fail("no scratch folder", scratch->errorString());
@@ -72,7 +82,7 @@ Split splitFirstByte(const std::uint8_t* data, std::size_t size, int choices)
 
 void fail(const char* what, const QString& detail)
 {
-    std::fprintf(stderr, "reader fault: %s %s\n", what, qPrintable(detail));
+    ::dprintf(reportFd, "reader fault: %s %s\n", what, qPrintable(detail));
     std::abort();
 }
 

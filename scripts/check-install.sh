@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 
 expected=(
-  bin/montora-studio bin/montora
+  bin/montora-studio bin/montora libexec/montora/montora-wmf-reader
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
   share/mime/packages/$id.xml
@@ -36,7 +36,7 @@ done
 while IFS= read -r f; do
   printf '%s\n' "${expected[@]}" | grep -qxF "$f" || fail "unexpected installed file $f"
 done < <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
-for f in bin/montora-studio bin/montora; do
+for f in bin/montora-studio bin/montora libexec/montora/montora-wmf-reader; do
   [ -x "$prefix/$f" ] || fail "$f is not executable"
 done
 
@@ -74,6 +74,11 @@ again=$("$prefix/bin/montora" pack starter) || fail "montora pack starter again:
 grep -q "^imported	0 pack" <<< "$again" || fail "starter packs imported twice: $again"
 count=$("$prefix/bin/montora" library list clipart.cfg | awk -F'\t' '$1 == "count" { print $2 }')
 [ "${count:-0}" -ge 50 ] || fail "only $count starter cliparts"
+
+# The installed CLI finds its metafile reader: a 40 x 30 WMF, a red rectangle.
+printf '%b' '\xd7\xcd\xc6\x9a\x00\x00\x00\x00\x00\x00\x28\x00\x1e\x00\x60\x00\x00\x00\x00\x00\x47\x57\x01\x00\x09\x00\x00\x03\x28\x00\x00\x00\x08\x00\x07\x00\x00\x00\x00\x00\x05\x00\x00\x00\x0b\x02\x00\x00\x00\x00\x05\x00\x00\x00\x0c\x02\x1e\x00\x28\x00\x07\x00\x00\x00\xfc\x02\x00\x00\xff\x00\x00\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x00\x00\x07\x00\x00\x00\x1b\x04\x1e\x00\x28\x00\x00\x00\x00\x00\x03\x00\x00\x00\x00\x00' > "$work/tiny.wmf"
+wmf=$(unset MONTORA_WMF_READER; "$prefix/bin/montora" picture info "$work/tiny.wmf" 2>&1) || fail "installed WMF reader: $wmf"
+grep -q "	40	30	" <<< "$wmf" || fail "installed WMF reader: $wmf"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures install check(s) failed"

@@ -30,6 +30,11 @@ mkdir -p "$corpus" "$crashes"
 options=(-max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 -max_len=65536
          -print_final_stats=1 -artifact_prefix="$crashes/")
 [ -n "$dict" ] && options+=(-dict="$root/fuzz/dict/$dict.dict")
+# libwmf prints a line to stderr for every bad record of a WMF; libFuzzer keeps
+# its own output and the sanitizers' reports, and fuzz::fail its own copy.
+case $target in
+  fuzz_picture_file|fuzz_memory_picture) options+=(-close_fd_mask=2) ;;
+esac
 
 # Leaks are looked for at the end of each input, the undefined behaviour stops the run.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:allocator_may_return_null=1}

@@ -16,6 +16,8 @@ PACKAGES=(
   clang libclang-rt-14-dev
   # run time: fonts the program asks for by name are substituted by these
   fonts-liberation2 fonts-dejavu
+  # run time: the URW PostScript fonts the image library draws a WMF's text in
+  fonts-urw-base35
   # tests and benchmarks: independent encoders/decoders, a virtual display
   graphicsmagick imagemagick libjpeg-turbo-progs libuemf-dev xvfb xauth x11-apps
   # the single-instance test lists the windows on its virtual display

@@ -17,6 +17,8 @@ struct ImportWorker::Shared {
     std::mutex mutex;
     std::condition_variable wake;
     std::atomic<bool> stop{false}; // written under the mutex, so no waiter misses it
+    bool handingOver = false;      // the worker waits for the receiver
+    bool ended = false;
 };
 
 namespace {
@@ -73,6 +75,12 @@ void ImportWorker::join()
         m_thread.join();
 }
 
+bool ImportWorker::waitUntilHandingOver(std::chrono::milliseconds timeout) const
+{
+    std::unique_lock lock(m_shared->mutex);
+    return m_shared->wake.wait_for(lock, timeout, [this] { return m_shared->handingOver || m_shared->ended; });
+}
+
 bool ImportWorker::stopRequested() const { return m_shared->stop.load(); }
 
 void ImportWorker::post(std::function<void()> work)
@@ -101,7 +109,10 @@ bool ImportWorker::handOver(std::function<void()> work)
         shared->wake.notify_all();
     });
     std::unique_lock lock(m_shared->mutex);
+    m_shared->handingOver = true;
+    m_shared->wake.notify_all();
     m_shared->wake.wait(lock, [&] { return state->done || (m_shared->stop && !state->taken); });
+    m_shared->handingOver = false;
     if (!state->done)
         state->abandoned = true;
     return state->done;
@@ -156,6 +167,11 @@ void ImportWorker::run()
         pause();
     }
     m_running = false;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->ended = true;
+    }
+    m_shared->wake.notify_all();
     if (m_hooks.finished)
         post([hook = m_hooks.finished, end, missing] { hook(end, missing); });
 }

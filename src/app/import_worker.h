@@ -57,6 +57,10 @@ public:
     void requestStop();
     // Waits until the thread has ended. Never call it from inside a hook.
     void join();
+    // Blocks until the worker waits for the receiver to take a hand-over, or has
+    // ended; false when `timeout` passed first. Lets a caller that runs no events
+    // meet the worker at a definite point.
+    bool waitUntilHandingOver(std::chrono::milliseconds timeout) const;
 
 private:
     struct Shared;

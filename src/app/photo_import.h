@@ -55,6 +55,11 @@ public:
     bool isRunning() const override { return m_worker && m_worker->isRunning(); }
     void requestStop() override;
     void join() override;
+    // See ImportWorker::waitUntilHandingOver(); true when no worker runs.
+    bool waitUntilHandingOver(std::chrono::milliseconds timeout) const
+    {
+        return !m_worker || m_worker->waitUntilHandingOver(timeout);
+    }
 
     // The pause between files (10 ms); benchmarks and tests may shorten it.
     void setPause(std::chrono::milliseconds pause) { m_pause = pause; }

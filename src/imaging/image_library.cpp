@@ -2,6 +2,7 @@
 
 #include "base/binary_reader.h"
 
+#include "imaging/metafile_reader.h"
 #include "imaging/picture_format.h"
 #include "imaging/picture_limits.h"
 
@@ -12,16 +13,12 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QMutex>
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <optional>
 #include <mutex>
+#include <optional>
 
 using namespace MagickLib;
 
@@ -68,38 +65,6 @@ public:
     RestoreTiffHandlers(const RestoreTiffHandlers&) = delete;
     RestoreTiffHandlers& operator=(const RestoreTiffHandlers&) = delete;
     ~RestoreTiffHandlers() { g_tiffHandlers.install(); }
-};
-
-// libwmf writes diagnostics straight to stdout and stderr; keep them out of our output.
-class QuietStdio {
-public:
-    QuietStdio()
-    {
-        s_mutex.lock();
-        fflush(stdout);
-        fflush(stderr);
-        m_savedOut = dup(STDOUT_FILENO);
-        m_savedErr = dup(STDERR_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        if (null >= 0) {
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-            close(null);
-        }
-    }
-    ~QuietStdio()
-    {
-        fflush(stdout);
-        fflush(stderr);
-        if (m_savedOut >= 0) { dup2(m_savedOut, STDOUT_FILENO); close(m_savedOut); }
-        if (m_savedErr >= 0) { dup2(m_savedErr, STDERR_FILENO); close(m_savedErr); }
-        s_mutex.unlock();
-    }
-
-private:
-    static inline QMutex s_mutex;
-    int m_savedOut = -1;
-    int m_savedErr = -1;
 };
 
 QString describe(const std::exception& error, const QString& name)
@@ -170,14 +135,32 @@ const char* ImageLibrary::magickName(int code)
 
 Result<QSize> ImageLibrary::ping(const QByteArray& bytes, int code, const QString& name)
 {
+    if (bytes.isEmpty())
+        return Result<QSize>::error(QStringLiteral("\"%1\" is empty.").arg(name));
+    if (MetafileReader::isWmf(bytes, code))
+        return MetafileReader::ping(bytes, name);
+    return pingHere(bytes, code, name);
+}
+
+Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QString& name)
+{
+    if (bytes.isEmpty())
+        return Result<QImage>::error(QStringLiteral("\"%1\" is empty.").arg(name));
+    // The metafile code also covers EMF, which the image library cannot draw.
+    if (code == FormatMetafile && bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF"))
+        return decodeEmf(bytes, name);
+    if (MetafileReader::isWmf(bytes, code))
+        return MetafileReader::decode(bytes, name);
+    return decodeHere(bytes, code, name);
+}
+
+Result<QSize> ImageLibrary::pingHere(const QByteArray& bytes, int code, const QString& name)
+{
     initialise();
     const RestoreTiffHandlers restore;
     if (bytes.isEmpty())
         return Result<QSize>::error(QStringLiteral("\"%1\" is empty.").arg(name));
     try {
-        std::optional<QuietStdio> quiet;
-        if (code == FormatMetafile)
-            quiet.emplace();
         Magick::Image image;
         prepareForRead(image, code);
         image.ping(Magick::Blob(bytes.constData(), size_t(bytes.size())));
@@ -187,21 +170,15 @@ Result<QSize> ImageLibrary::ping(const QByteArray& bytes, int code, const QStrin
     }
 }
 
-Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QString& name)
+Result<QImage> ImageLibrary::decodeHere(const QByteArray& bytes, int code, const QString& name)
 {
     initialise();
     if (bytes.isEmpty())
         return Result<QImage>::error(QStringLiteral("\"%1\" is empty.").arg(name));
-    // The metafile code also covers EMF, which the image library cannot draw.
-    if (code == FormatMetafile && bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF"))
-        return decodeEmf(bytes, name);
-    MONTORA_TRY_ASSIGN(size, ping(bytes, code, name));
+    MONTORA_TRY_ASSIGN(size, pingHere(bytes, code, name));
     MONTORA_TRY(PictureLimits::check(size));
     const RestoreTiffHandlers restore;
     try {
-        std::optional<QuietStdio> quiet;
-        if (code == FormatMetafile)
-            quiet.emplace();
         Magick::Image image;
         prepareForRead(image, code);
         image.read(Magick::Blob(bytes.constData(), size_t(bytes.size())));

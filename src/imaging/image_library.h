@@ -22,6 +22,11 @@ public:
     // Decodes to ARGB32; refuses pictures over the size limits before decoding.
     static Result<QImage> decode(const QByteArray& bytes, int code, const QString& nameForErrors);
     static Result<QImage> decodeFile(const QString& path, int code);
+    // The same reads in this process, WMF included, whose libwmf prints to stdout
+    // and stderr: only for the metafile reader's helper and the fuzzers (ping() and
+    // decode() send a WMF to the helper).
+    static Result<QSize> pingHere(const QByteArray& bytes, int code, const QString& nameForErrors);
+    static Result<QImage> decodeHere(const QByteArray& bytes, int code, const QString& nameForErrors);
     // Encodes an image as `code` (BMP, GIF, JPEG, PNG, TIFF with LZW, TGA, PCX, PNM).
     static Result<QByteArray> encode(const QImage& image, int code, int jpegQuality = 90);
     // Encodes with a GraphicsMagick format name ("PCX", "PPM", "PGM", "TIFF", ...).

@@ -11,6 +11,7 @@
 #include "library/library_files.h"
 #include "library/mask_pack.h"
 #include "library/picture_library_file.h"
+#include "library/thumbnail_alignment.h"
 #include "platform/data_folder.h"
 
 #include <QDir>
@@ -94,6 +95,8 @@ Status MaskLibrary::reset() const { return MaskPack::installBuiltIn(m_folder); }
 Status MaskLibrary::ensureBuiltInMasks() const
 {
     MONTORA_TRY(MaskPack::installIfMissing(m_folder));
+    MONTORA_TRY(ThumbnailAlignment::repair(filePath(LibraryFiles::kMasks), LibraryLayout::PictureWithKey,
+                                           filePath(LibraryFiles::kMaskThumbnails), ResourceKind::Masks));
     return Status::ok();
 }
 

@@ -79,7 +79,9 @@ public:
     // Adds a mask carried by a collage file to "cusmask.cfg" only.
     Status appendToCustomCopy(const MaskKey& key, const EncodedMask& mask) const;
 
-    // Makes sure "mask.cfg" exists before anything is appended to it.
+    // Makes sure "mask.cfg" exists before anything is appended to it, and that
+    // "tbmask.cfg" holds a thumbnail for each of its masks (an add or an import
+    // cut short between the two files leaves masks without one).
     Status ensureBuiltInMasks() const;
 
 private:

@@ -10,20 +10,15 @@
 
 namespace montora {
 
-namespace {
-
-QImage thumbnailOf(ResourceKind kind, const QImage& picture)
+QImage ResourcePackBuilder::thumbnailFor(ResourceKind kind, const QImage& picture)
 {
     if (kind == ResourceKind::Cliparts || kind == ResourceKind::Brushes)
         return picture;
-    const QSize size = Resampler::fitSize(picture.width(), picture.height(), ResourcePackBuilder::kThumbnailSide,
-                                          ResourcePackBuilder::kThumbnailSide);
+    const QSize size = Resampler::fitSize(picture.width(), picture.height(), kThumbnailSide, kThumbnailSide);
     if (size == picture.size())
         return picture;
     return picture.scaled(size.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
-
-} // namespace
 
 Result<ResourcePackRecord> ResourcePackBuilder::recordFor(ResourceKind kind, const QImage& picture,
                                                           std::optional<FrameInsets> insets)
@@ -32,7 +27,7 @@ Result<ResourcePackRecord> ResourcePackBuilder::recordFor(ResourceKind kind, con
         return Result<ResourcePackRecord>::error(QStringLiteral("The picture is empty."));
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     ResourcePackRecord record;
-    record.thumbnail = LibraryFileEncoder::thumbnailRecord(thumbnailOf(kind, argb));
+    record.thumbnail = LibraryFileEncoder::thumbnailRecord(thumbnailFor(kind, argb));
     record.picture.width = argb.width();
     record.picture.height = argb.height();
     ImageEncoder png(QStringLiteral("png"));

@@ -19,6 +19,9 @@ class ResourcePackBuilder {
 public:
     static constexpr int kThumbnailSide = 120;
 
+    // The thumbnail a pack of `kind` carries for `picture`.
+    static QImage thumbnailFor(ResourceKind kind, const QImage& picture);
+
     static Result<ResourcePackRecord> recordFor(ResourceKind kind, const QImage& picture,
                                                 std::optional<FrameInsets> insets = std::nullopt);
     static Result<QByteArray> encode(ResourceKind kind, const QStringList& picturePaths,

@@ -5,6 +5,7 @@
 #include "library/library_files.h"
 #include "library/mask_library.h"
 #include "library/resource_pack_reader.h"
+#include "library/thumbnail_alignment.h"
 #include "platform/data_folder.h"
 
 #include <QDir>
@@ -96,6 +97,12 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath, co
         // Imported masks are numbered after the built-in ones.
         if (const Status ready = MaskLibrary(m_folder).ensureBuiltInMasks(); !ready)
             return failed(result, ready.message());
+    } else if (const auto file = ResourcePack::pictureFile(kind)) {
+        // An import cut short between its two commits left pictures without thumbnails.
+        if (const auto aligned = ThumbnailAlignment::repair(m_folder + *file, ResourcePack::pictureLayout(kind),
+                                                            m_folder + ResourcePack::thumbnailFile(kind), kind);
+            !aligned)
+            return failed(result, aligned.message());
     }
 
     LibraryAppender thumbnails(m_folder + (redirected ? thumbnailTarget : ResourcePack::thumbnailFile(kind)),
@@ -125,6 +132,8 @@ PackImportResult ResourcePackImporter::appendRecords(const QString& packPath, co
             return failed(result, added.message());
     }
     // The picture file first: its count is what the thumbnails' indices point into.
+    // A crash between the two leaves pictures without thumbnails, which the next
+    // append gives theirs (ThumbnailAlignment).
     Status committed = pictures ? pictures->commit() : Status::ok();
     if (committed)
         committed = thumbnails.commit();

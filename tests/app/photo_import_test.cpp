@@ -205,7 +205,8 @@ TEST_F(PhotoImportTest, StopAndJoinWhileTheWorkerWaitsForTheHandOver)
     for (int i = 0; i < 3; ++i)
         files << picture(QStringLiteral("p%1.png").arg(i), 40, 30);
     ASSERT_TRUE(import->start(files));
-    QThread::msleep(200); // the worker reaches its first hand-over; no events run here
+    // No events run here, so the worker stays in its first hand-over.
+    ASSERT_TRUE(import->waitUntilHandingOver(std::chrono::seconds(20)));
     import->requestStop();
     import->join();
     EXPECT_FALSE(import->isRunning());

@@ -55,7 +55,7 @@ bool writeTestEmf(const char* name, int width, int height)
     return ok;
 }
 
-bool writeTestWmf(const char* name, int width, int height)
+bool writeTestWmf(const char* name, int width, int height, bool withText)
 {
     WMFTRACK* track = nullptr;
     WMFHANDLES* handles = nullptr;
@@ -75,6 +75,19 @@ bool writeTestWmf(const char* name, int width, int height)
     wmf_append(reinterpret_cast<U_METARECORD*>(
                    U_WMRRECTANGLE_set(U_RECT16_set(point16_set(10, 10), point16_set(width - 10, height - 10)))),
                track, 1);
+    if (withText) {
+        // Black 24-unit letters in the rectangle's upper left.
+        uint32_t font = 0;
+        char face[] = "Times New Roman";
+        U_FONT* times = U_FONT_set(-24, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, face);
+        wmf_append(reinterpret_cast<U_METARECORD*>(wcreatefontindirect_set(&font, handles, times)), track, 1);
+        free(times);
+        wmf_append(reinterpret_cast<U_METARECORD*>(wselectobject_set(font, handles)), track, 1);
+        wmf_append(reinterpret_cast<U_METARECORD*>(U_WMRSETTEXTCOLOR_set(colorref_set(0, 0, 0))), track, 1);
+        wmf_append(reinterpret_cast<U_METARECORD*>(U_WMRSETBKMODE_set(U_TRANSPARENT)), track, 1);
+        char text[] = "WMF";
+        wmf_append(reinterpret_cast<U_METARECORD*>(U_WMRTEXTOUT_set(point16_set(14, 12), text)), track, 1);
+    }
     wmf_append(reinterpret_cast<U_METARECORD*>(U_WMREOF_set()), track, 1);
     const bool ok = wmf_finish(track) == 0;
     wmf_free(&track);
@@ -84,14 +97,15 @@ bool writeTestWmf(const char* name, int width, int height)
 
 } // namespace
 
-// make_metafile emf|wmf PATH WIDTH HEIGHT
+// make_metafile emf|wmf|wmf-text PATH WIDTH HEIGHT
 int main(int argc, char** argv)
 {
     if (argc != 5)
         return 2;
     const int width = std::atoi(argv[3]);
     const int height = std::atoi(argv[4]);
-    const bool ok = std::strcmp(argv[1], "emf") == 0 ? writeTestEmf(argv[2], width, height)
-                                                     : writeTestWmf(argv[2], width, height);
+    const bool ok = std::strcmp(argv[1], "emf") == 0
+                        ? writeTestEmf(argv[2], width, height)
+                        : writeTestWmf(argv[2], width, height, std::strcmp(argv[1], "wmf-text") == 0);
     return ok ? 0 : 1;
 }

@@ -1,11 +1,14 @@
 // Every read format decoded from files made by other writers (GraphicsMagick's
 // command-line tool, libUEMF), and every written format read back by GraphicsMagick.
+#include "imaging/image_library.h"
 #include "imaging/picture_decoder.h"
+#include "imaging/picture_format.h"
 #include "imaging/picture_saver.h"
 
 #include "support/metafile_writer.h"
 #include "support/test_files.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -111,6 +114,57 @@ TEST(Metafiles, WmfDecodesThroughTheImageLibraryPath)
     EXPECT_NEAR(decoded->image.height(), 80, 2);
     // libwmf scales the drawing to the placeable header's box; only the fill is certain.
     EXPECT_EQ(decoded->image.pixelColor(60, 40).rgb() & 0xFFFFFF, 0xFF0000u);
+}
+
+// The image library's own font map names font files that Debian no longer ships.
+TEST(Metafiles, AWmfWithTextIsDrawnWithItsText)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lettered.wmf");
+    ASSERT_TRUE(writeTestWmfWithText(path, 120, 80));
+    auto decoded = PictureDecoder::decode(path);
+    ASSERT_TRUE(decoded.isOk()) << qPrintable(decoded.message());
+    int dark = 0;
+    for (int y = 12; y < 40; ++y)
+        for (int x = 14; x < 80; ++x)
+            dark += qGray(decoded->image.pixel(x, y)) < 60;
+    EXPECT_GT(dark, 40) << "the letters are drawn on the red";
+}
+
+TEST(Metafiles, TheReaderProcessGivesTheImageLibrarysOwnPicture)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("drawing.wmf");
+    ASSERT_TRUE(writeTestWmf(path, 90, 70));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto here = ImageLibrary::decodeHere(bytes, FormatMetafile, path);
+    ASSERT_TRUE(here.isOk()) << qPrintable(here.message());
+    for (const int code : {int(FormatMetafile), int(FormatUnknown)}) {
+        const auto helped = ImageLibrary::decode(bytes, code, path);
+        ASSERT_TRUE(helped.isOk()) << qPrintable(helped.message());
+        EXPECT_EQ(*helped, *here) << code;
+        EXPECT_EQ(ImageLibrary::ping(bytes, code, path).value(), here->size()) << code;
+    }
+}
+
+TEST(Metafiles, AMissingOrFailingReaderIsAClearError)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("drawing.wmf");
+    ASSERT_TRUE(writeTestWmf(path, 40, 30));
+    const QByteArray saved = qgetenv("MONTORA_WMF_READER");
+    qputenv("MONTORA_WMF_READER", QFile::encodeName(folder.filePath("no-such-reader")));
+    const auto missing = PictureDecoder::decode(path);
+    qputenv("MONTORA_WMF_READER", "/bin/true"); // ends without an answer
+    const auto silent = PictureDecoder::size(path);
+    qputenv("MONTORA_WMF_READER", saved);
+    ASSERT_FALSE(missing.isOk());
+    EXPECT_TRUE(missing.message().contains(path) && missing.message().contains("not installed"))
+        << qPrintable(missing.message());
+    ASSERT_FALSE(silent.isOk());
+    EXPECT_TRUE(silent.message().contains(path) && silent.message().contains("stopped")) << qPrintable(silent.message());
 }
 
 struct WriteCase {

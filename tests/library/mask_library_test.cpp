@@ -6,9 +6,12 @@
 #include "library/mask_pack.h"
 #include "library_fixtures.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 using namespace montora;
 using namespace montora::test;
@@ -124,6 +127,28 @@ TEST_F(MaskLibraryTest, CustomMasksFollowTheBuiltInOnesAndResetRemovesThem)
     EXPECT_EQ(*library.refreshCustomCopy(), MaskLibrary::CustomCopy::NoCustomMasks);
     EXPECT_FALSE(QFile::exists(path("cusmask.cfg")));
     EXPECT_FALSE(library.customMaskPixels(*first));
+}
+
+// A crash between the two commits: "mask.cfg" counts the mask, "tbmask.cfg" does
+// not. The next add gives it its thumbnail, so later masks keep their own.
+TEST_F(MaskLibraryTest, AMaskLeftWithoutItsThumbnailGetsItBeforeTheNextAdd)
+{
+    ASSERT_TRUE(library.addCustomMask(patternPicture(5, 4)));
+    ASSERT_TRUE(library.addCustomMask(patternPicture(7, 6)));
+    QFile thumbnailFile(path(LibraryFiles::kMaskThumbnails));
+    ASSERT_TRUE(thumbnailFile.open(QIODevice::ReadWrite));
+    ASSERT_EQ(thumbnailFile.write(QByteArray("\x1d\0\0\0", 4)), 4); // 29 of the 30
+    thumbnailFile.close();
+    ASSERT_EQ(thumbnails(), 29);
+
+    ASSERT_TRUE(library.addCustomMask(patternPicture(9, 8)));
+    EXPECT_EQ(masks(), 31);
+    ASSERT_EQ(thumbnails(), 31);
+    const LibraryFile thumbnailsFile(path(LibraryFiles::kMaskThumbnails), LibraryLayout::Thumbnail);
+    for (const auto& [index, width] : {std::pair{28, 5}, std::pair{29, 7}, std::pair{30, 9}}) {
+        EXPECT_EQ(thumbnailsFile.header(index)->width, width) << index;
+        EXPECT_EQ(library.maskPixels(index)->pixels.width(), width) << index;
+    }
 }
 
 TEST_F(MaskLibraryTest, ColourPhotoMasksByItsBlueChannel)

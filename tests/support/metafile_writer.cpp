@@ -17,4 +17,9 @@ bool writeTestEmf(const QString& path, int width, int height) { return runWriter
 
 bool writeTestWmf(const QString& path, int width, int height) { return runWriter("wmf", path, width, height); }
 
+bool writeTestWmfWithText(const QString& path, int width, int height)
+{
+    return runWriter("wmf-text", path, width, height);
+}
+
 } // namespace montora::test

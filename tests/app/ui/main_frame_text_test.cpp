@@ -188,7 +188,8 @@ TEST_F(MainFrameTextTest, AnAddedItemAndTheTypingAreUndoneAPauseAtATime)
     add();
     ASSERT_EQ(project().history().size(), 1);
     QTest::keyClicks(box(), "Sea");
-    QTest::qWait(MainFrameText::kTypingPauseMs + 300);
+    // The word becomes a step once typing pauses.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return project().history().size() >= 2; }, MainFrameText::kTypingPauseMs + 5000));
     EXPECT_EQ(project().history().size(), 2) << "one step for the word, not one per key";
     QTest::keyClicks(box(), "side");
 

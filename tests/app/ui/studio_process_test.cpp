@@ -11,7 +11,10 @@
 #include <QThread>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
+
+#include "support/test_files.h"
 
 namespace {
 
@@ -67,36 +70,39 @@ protected:
             m_environment.insert("ASAN_OPTIONS", m_environment.value("ASAN_OPTIONS") + ":strict_string_checks=0");
     }
 
-    std::unique_ptr<QProcess> startStudio()
+    std::unique_ptr<QProcess> startStudio(const QStringList& arguments = {})
     {
         auto studio = std::make_unique<QProcess>();
         studio->setProcessEnvironment(m_environment);
         studio->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        studio->start(MONTORA_STUDIO_PATH, {});
+        studio->start(MONTORA_STUDIO_PATH, arguments);
         EXPECT_TRUE(studio->waitForStarted(5000));
         return studio;
     }
 
-    // Top-level windows of the program on the display, as the X server lists them.
-    int studioWindows()
+    // The windows on the display, as the X server lists them: id, title and class.
+    QByteArray windowTree()
     {
         QProcess info;
         info.setProcessEnvironment(m_environment);
         info.start("xwininfo", {"-root", "-tree"});
         info.waitForFinished(5000);
-        return int(info.readAllStandardOutput().count("(\"montora-studio\" \"Montora Studio\")"));
+        return info.readAllStandardOutput();
     }
+    // Top-level windows of the program.
+    int studioWindows() { return int(windowTree().count("(\"montora-studio\" \"Montora Studio\")")); }
 
-    bool waitForWindows(int count, int timeoutMs = 20000)
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = 20000)
     {
         QDeadlineTimer deadline(timeoutMs);
-        while (studioWindows() != count) {
+        while (!done()) {
             if (deadline.hasExpired())
                 return false;
             QThread::msleep(100);
         }
         return true;
     }
+    bool waitForWindows(int count) { return waitFor([&] { return studioWindows() == count; }); }
 
     static void expectHandsOverAtOnce(QProcess& second)
     {
@@ -117,9 +123,16 @@ TEST_F(StudioProcessTest, SecondStartExitsAndTheFirstStays)
     auto first = startStudio();
     ASSERT_TRUE(waitForWindows(1)) << "the first start shows its window";
 
-    auto second = startStudio();
+    // The second start hands over a project: the first has taken the hand-over
+    // once its title names it, and the X server has by then seen any window that
+    // the hand-over made it open.
+    QTemporaryDir projects;
+    const QString project = projects.filePath("handed-over.mcf");
+    ASSERT_EQ(montora::test::runCli({"new", project}).exitCode, 0);
+    auto second = startStudio({project});
     expectHandsOverAtOnce(*second);
-    QThread::msleep(300);
+    ASSERT_TRUE(waitFor([&] { return windowTree().contains("\"handed-over - Montora Studio\""); }))
+        << "the first start opens what the second handed over";
     EXPECT_EQ(first->state(), QProcess::Running);
     EXPECT_EQ(studioWindows(), 1) << "the second start opened no window";
 

@@ -32,6 +32,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_panel));
     }
 
+    // A shown window's new size, and its relayout, come back from the window system.
+    void resizePanel(int width, int height)
+    {
+        m_panel.resize(width, height);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_panel.size() == QSize(width, height); }));
+    }
+
     // A photo of one flat colour, on disk, with its real thumbnail.
     void addPhoto(const QString& name, QSize size = QSize(400, 300), QColor colour = QColor(0, 160, 0))
     {
@@ -178,8 +185,7 @@ TEST_F(PhotoLibraryPanelTest, DeletedFileKeepsItsThumbnailUnderTheMissingFileIco
 TEST_F(PhotoLibraryPanelTest, PanelNarrowerThanEightyFivePixelsShowsNoThumbnails)
 {
     addPhotos(3);
-    m_panel.resize(84, 300);
-    QTest::qWait(10);
+    resizePanel(84, 300);
     EXPECT_EQ(m_panel.gridLayout().columns(), 0);
     const QImage shot = m_panel.grab().toImage();
     for (int y = 0; y < 270; y += 3)
@@ -189,8 +195,7 @@ TEST_F(PhotoLibraryPanelTest, PanelNarrowerThanEightyFivePixelsShowsNoThumbnails
     QTest::mouseClick(&m_panel, Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_TRUE(lastList(lists).isEmpty());
 
-    m_panel.resize(85, 300);
-    QTest::qWait(10);
+    resizePanel(85, 300);
     EXPECT_EQ(m_panel.gridLayout().columns(), 1);
     EXPECT_TRUE(near(m_panel.grab().toImage().pixelColor(m_panel.fittedRect(0).center()), QColor(0, 160, 0)));
 }
@@ -286,8 +291,7 @@ TEST_F(PhotoLibraryPanelTest, WheelAndScrollBarMoveTheView)
     EXPECT_EQ(m_panel.gridLayout().scroll(), range - 68);
     EXPECT_EQ(m_panel.verticalBar()->position(), range - 68);
     // Growing the panel until all fits hides the bar and scrolls back to the top.
-    m_panel.resize(154, 500);
-    QTest::qWait(10);
+    resizePanel(154, 500);
     EXPECT_FALSE(m_panel.verticalBar()->isVisible());
     EXPECT_EQ(m_panel.gridLayout().scroll(), 0);
 }
