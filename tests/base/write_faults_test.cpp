@@ -198,8 +198,9 @@ void WriteFaultsTest::check(const WriterCase& c)
                 SCOPED_TRACE(name.toStdString());
                 const bool asOld = left.same(before, name, c), done = left.same(after, name, c);
                 if (crash) {
-                    if (!isTemporary(name))
+                    if (!isTemporary(name)) {
                         EXPECT_TRUE(asOld || done) << "a crash left a half-written file";
+                    }
                 } else if (c.caches.count(name)) {
                     EXPECT_TRUE(asOld || done);
                 } else if (status) { // only a cache failed
@@ -265,7 +266,7 @@ TEST_F(WriteFaultsTest, ProjectFilesAndWhatTheyBringAlong)
                CollageProject project = collage(input("b.png"));
                return ProjectFileWriter::save(project, folder + "p.mcf");
            }});
-    check({"the recovery copy", [&](const QString& folder) { RecoveryFile(folder).write("old"); },
+    check({"the recovery copy", [&](const QString& folder) { ASSERT_TRUE(RecoveryFile(folder).write("old")); },
            [&](const QString& folder) {
                auto bytes = ProjectFileWriter::encode(collage(a));
                return bytes ? RecoveryFile(folder).write(*bytes) : bytes.status();

@@ -18,7 +18,7 @@ T takeFront(std::deque<T>& queue, T fallback)
 
 Prompter::Answer ScriptedPrompter::message(const QString& text, Icon icon, Buttons buttons, const QString& caption)
 {
-    asked.append({Asked::Kind::Message, text, caption, icon, buttons});
+    asked.append({Asked::Kind::Message, text, caption, icon, buttons, QString()});
     const Answer fallback = buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     return takeFront(answers, fallback);
 }
@@ -43,7 +43,7 @@ QString ScriptedPrompter::chooseFolder(const QString& title, const QString& star
 
 std::optional<QColor> ScriptedPrompter::chooseColour(const QColor&)
 {
-    asked.append({Asked::Kind::Colour, QString(), QString()});
+    asked.append({Asked::Kind::Colour, QString(), QString(), Icon::Information, Buttons::Ok, QString()});
     return takeFront(colourAnswers, std::optional<QColor>());
 }
 
