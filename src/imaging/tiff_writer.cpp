@@ -81,18 +81,32 @@ Result<QByteArray> encodeTiff(const QImage& source)
     QByteArray data(8, '\0');
     data.reserve(8 + qsizetype(LzwEncoder::maxEncodedSize(rowBytes * size_t(height)))); // address space; never copied
     std::vector<quint32> offsets, counts;
-    std::vector<uchar> strip(rowBytes * rowsPerStrip);
+    // Strips go to the encoder two at a time, which overlaps their lookups.
+    std::vector<uchar> pair(2 * rowBytes * rowsPerStrip);
     LzwEncoder lzw;
-    for (int s = 0; s < strips; ++s) {
-        const int first = s * rowsPerStrip;
-        const int rows = std::min(rowsPerStrip, height - first);
-        for (int y = 0; y < rows; ++y)
-            packDifferencedRow(reinterpret_cast<const QRgb*>(image.constScanLine(first + y)), width, channels,
-                               strip.data() + y * rowBytes);
-        const size_t before = data.size();
-        lzw.encodeStrip(strip.data(), rowBytes * rows, data);
-        offsets.push_back(quint32(before));
-        counts.push_back(quint32(data.size() - before));
+    for (int s = 0; s < strips; s += 2) {
+        const int count = std::min(2, strips - s);
+        size_t sizes[2] = {0, 0};
+        for (int k = 0; k < count; ++k) {
+            const int first = (s + k) * rowsPerStrip;
+            const int rows = std::min(rowsPerStrip, height - first);
+            uchar* const strip = pair.data() + k * rowBytes * rowsPerStrip;
+            for (int y = 0; y < rows; ++y)
+                packDifferencedRow(reinterpret_cast<const QRgb*>(image.constScanLine(first + y)), width, channels,
+                                   strip + y * rowBytes);
+            sizes[k] = rowBytes * rows;
+        }
+        const qsizetype before = data.size();
+        if (count == 2) {
+            const qsizetype second = lzw.encodeStrips(pair.data(), sizes[0], pair.data() + rowBytes * rowsPerStrip,
+                                                      sizes[1], data);
+            offsets.insert(offsets.end(), {quint32(before), quint32(second)});
+            counts.insert(counts.end(), {quint32(second - before), quint32(data.size() - second)});
+        } else {
+            lzw.encodeStrip(pair.data(), sizes[0], data);
+            offsets.push_back(quint32(before));
+            counts.push_back(quint32(data.size() - before));
+        }
         if (quint64(data.size()) > std::numeric_limits<quint32>::max() / 2)
             return Result<QByteArray>::error(QStringLiteral("The picture is too large for a TIFF file."));
     }
