@@ -45,22 +45,21 @@ private:
 };
 
 // One row as R,G,B[,A] bytes, each sample replaced by its difference from the same
-// sample of the pixel to its left (the horizontal predictor).
-void packDifferencedRow(const QRgb* pixels, int width, int channels, uchar* out)
+// sample of the pixel to its left (the horizontal predictor). All four differences
+// of a pixel at once, with no borrow between bytes; each pixel stores four bytes, so
+// `out` needs one byte of room past the row.
+template <int Channels> void packDifferencedRow(const QRgb* pixels, int width, uchar* out)
 {
-    int r0 = 0, g0 = 0, b0 = 0, a0 = 0;
+    constexpr quint32 kHigh = 0x80808080u;
+    quint32 left = 0;
     for (int x = 0; x < width; ++x) {
-        const QRgb p = pixels[x];
-        const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-        *out++ = uchar(r - r0);
-        *out++ = uchar(g - g0);
-        *out++ = uchar(b - b0);
-        r0 = r, g0 = g, b0 = b;
-        if (channels == 4) {
-            const int a = qAlpha(p);
-            *out++ = uchar(a - a0);
-            a0 = a;
-        }
+        const quint32 p = pixels[x];
+        const quint32 d = ((p | kHigh) - (left & ~kHigh)) ^ ((p ^ ~left) & kHigh); // 0xAARRGGBB
+        left = p;
+        const quint32 swapped = qbswap(d);                                        // 0xBBGGRRAA
+        const quint32 word = Channels == 4 ? (swapped >> 8 | swapped << 24) : swapped >> 8; // R,G,B[,A] in memory
+        std::memcpy(out, &word, sizeof word);
+        out += Channels;
     }
 }
 
@@ -82,7 +81,7 @@ Result<QByteArray> encodeTiff(const QImage& source)
     data.reserve(8 + qsizetype(LzwEncoder::maxEncodedSize(rowBytes * size_t(height)))); // address space; never copied
     std::vector<quint32> offsets, counts;
     // Strips go to the encoder two at a time, which overlaps their lookups.
-    std::vector<uchar> pair(2 * rowBytes * rowsPerStrip);
+    std::vector<uchar> pair(2 * rowBytes * rowsPerStrip + 1);
     LzwEncoder lzw;
     for (int s = 0; s < strips; s += 2) {
         const int count = std::min(2, strips - s);
@@ -91,9 +90,13 @@ Result<QByteArray> encodeTiff(const QImage& source)
             const int first = (s + k) * rowsPerStrip;
             const int rows = std::min(rowsPerStrip, height - first);
             uchar* const strip = pair.data() + k * rowBytes * rowsPerStrip;
-            for (int y = 0; y < rows; ++y)
-                packDifferencedRow(reinterpret_cast<const QRgb*>(image.constScanLine(first + y)), width, channels,
-                                   strip + y * rowBytes);
+            for (int y = 0; y < rows; ++y) {
+                const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(first + y));
+                if (alpha)
+                    packDifferencedRow<4>(pixels, width, strip + y * rowBytes);
+                else
+                    packDifferencedRow<3>(pixels, width, strip + y * rowBytes);
+            }
             sizes[k] = rowBytes * rows;
         }
         const qsizetype before = data.size();
