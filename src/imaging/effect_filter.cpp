@@ -108,7 +108,9 @@ void convolveRow(const Window<K>& window, Byte* out, int n)
     std::array<const Byte*, K> rows;
     for (int r = 0; r < K; ++r)
         rows[size_t(r)] = window.rows[size_t(K - 1 - r)]; // kernel row 0 on the lowest row
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC ivdep
+#endif
     for (int i = 0; i < n; ++i) {
         std::int16_t sum = 0;
         for (int r = 0; r < K; ++r)
