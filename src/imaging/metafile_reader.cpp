@@ -33,6 +33,7 @@ constexpr char kPicture = 'P';
 constexpr char kError = 'E';
 constexpr int kHeaderBytes = 5;
 constexpr quint32 kMaxMessageBytes = 64 * 1024;
+constexpr qint64 kExitGraceMs = 5000;
 
 QByteArray le32(quint32 value)
 {
@@ -175,8 +176,9 @@ public:
     }
 
     // After a whole answer: how the helper ends (a fault while it tidies up, a leak
-    // report under a sanitizer) does not spoil what it sent.
-    void finish() { m_process.waitForFinished(int(m_deadline.remainingTime())); }
+    // report under a sanitizer) does not spoil what it sent, and one that does not
+    // end soon is stopped rather than waited for until the deadline.
+    void finish() { m_process.waitForFinished(int(qMin<qint64>(m_deadline.remainingTime(), kExitGraceMs))); }
 
     ~HelperRun()
     {

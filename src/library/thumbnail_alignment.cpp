@@ -6,6 +6,8 @@
 #include "library/picture_library_file.h"
 #include "library/resource_pack_builder.h"
 
+#include <QFileInfo>
+
 namespace montora {
 
 namespace {
@@ -25,6 +27,14 @@ QImage thumbnailOf(const LibraryRecord& record, ResourceKind kind, int index)
     return grey;
 }
 
+// As LibraryAppender counts: a file created but cut off before its count holds none.
+Result<int> recordsIn(const LibraryFile& file, const QString& path)
+{
+    if (!file.exists() || QFileInfo(path).size() < 4)
+        return 0;
+    return file.count();
+}
+
 } // namespace
 
 Result<int> ThumbnailAlignment::repair(const QString& picturePath, LibraryLayout pictureLayout,
@@ -32,14 +42,8 @@ Result<int> ThumbnailAlignment::repair(const QString& picturePath, LibraryLayout
 {
     const LibraryFile pictures(picturePath, pictureLayout);
     const LibraryFile thumbnails(thumbnailPath, LibraryLayout::Thumbnail);
-    if (!pictures.exists())
-        return 0;
-    MONTORA_TRY_ASSIGN(pictureCount, pictures.count());
-    int thumbnailCount = 0;
-    if (thumbnails.exists()) {
-        MONTORA_TRY_ASSIGN(counted, thumbnails.count());
-        thumbnailCount = counted;
-    }
+    MONTORA_TRY_ASSIGN(pictureCount, recordsIn(pictures, picturePath));
+    MONTORA_TRY_ASSIGN(thumbnailCount, recordsIn(thumbnails, thumbnailPath));
     if (pictureCount <= thumbnailCount)
         return 0;
     LibraryAppender appender(thumbnailPath, LibraryLayout::Thumbnail);

@@ -8,6 +8,7 @@
 #include "support/metafile_writer.h"
 #include "support/test_files.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -165,6 +166,31 @@ TEST(Metafiles, AMissingOrFailingReaderIsAClearError)
         << qPrintable(missing.message());
     ASSERT_FALSE(silent.isOk());
     EXPECT_TRUE(silent.message().contains(path) && silent.message().contains("stopped")) << qPrintable(silent.message());
+}
+
+// A helper that has sent its whole answer but does not end (stuck while it tidies
+// up) must not hold every read of a WMF until the reader's two-minute deadline.
+TEST(Metafiles, AReaderThatDoesNotEndAfterItsAnswerIsNotWaitedFor)
+{
+    QTemporaryDir folder;
+    const QString helper = folder.filePath("lingering-reader");
+    QFile script(helper);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ncat > /dev/null\nprintf 'MWR1S\\005\\000\\000\\000\\007\\000\\000\\000'\nexec sleep 100\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QString path = folder.filePath("drawing.wmf");
+    ASSERT_TRUE(writeTestWmf(path, 40, 30));
+    const QByteArray saved = qgetenv("MONTORA_WMF_READER");
+    qputenv("MONTORA_WMF_READER", QFile::encodeName(helper));
+    QElapsedTimer clock;
+    clock.start();
+    const auto size = PictureDecoder::size(path);
+    const qint64 took = clock.elapsed();
+    qputenv("MONTORA_WMF_READER", saved);
+    ASSERT_TRUE(size.isOk()) << qPrintable(size.message());
+    EXPECT_EQ(*size, QSize(5, 7));
+    EXPECT_LT(took, 60'000);
 }
 
 struct WriteCase {

@@ -151,6 +151,20 @@ TEST_F(MaskLibraryTest, AMaskLeftWithoutItsThumbnailGetsItBeforeTheNextAdd)
     }
 }
 
+// "tbmask.cfg" created but cut off before its count (a crash, a power cut) is as
+// good as empty to the appender; the repair must not refuse every later add for it.
+TEST_F(MaskLibraryTest, AThumbnailFileTooShortForItsCountIsRebuiltNotRefused)
+{
+    ASSERT_TRUE(library.addCustomMask(patternPicture(5, 4)));
+    const int counted = masks();
+    ASSERT_TRUE(QFile::resize(path(LibraryFiles::kMaskThumbnails), 2));
+
+    ASSERT_TRUE(library.addCustomMask(patternPicture(9, 8)));
+    EXPECT_EQ(masks(), counted + 1);
+    EXPECT_EQ(thumbnails(), counted + 1);
+    EXPECT_EQ(LibraryFile(path(LibraryFiles::kMaskThumbnails), LibraryLayout::Thumbnail).header(counted)->width, 9);
+}
+
 TEST_F(MaskLibraryTest, ColourPhotoMasksByItsBlueChannel)
 {
     auto key = library.addCustomMask(colourPhoto());
