@@ -147,7 +147,7 @@ Result<QImage> ImageLibrary::decode(const QByteArray& bytes, int code, const QSt
     if (bytes.isEmpty())
         return Result<QImage>::error(QStringLiteral("\"%1\" is empty.").arg(name));
     // The metafile code also covers EMF, which the image library cannot draw.
-    if (code == FormatMetafile && bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF"))
+    if (code == FormatMetafile && MetafileReader::isEmf(bytes))
         return decodeEmf(bytes, name);
     if (MetafileReader::isWmf(bytes, code))
         return MetafileReader::decode(bytes, name);

@@ -216,11 +216,15 @@ Result<T> unexpected(char kind, const QString& name)
 
 } // namespace
 
+bool MetafileReader::isEmf(const QByteArray& bytes)
+{
+    return bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF");
+}
+
 bool MetafileReader::isWmf(const QByteArray& bytes, int code)
 {
-    const bool emf = bytes.size() >= 44 && bytes.mid(40, 4) == QByteArray(" EMF");
     if (code == FormatMetafile)
-        return !emf;
+        return !isEmf(bytes);
     if (code != FormatUnknown || bytes.size() < 4)
         return false;
     // A placeable header's key, or a plain header in memory or on disk (type 1 or 2, nine words).

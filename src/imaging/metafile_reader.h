@@ -24,6 +24,8 @@ public:
     // Whether the bytes go to libwmf: a WMF by its code, or by its content when the
     // format is to be probed (code 0). EMF files are drawn elsewhere.
     static bool isWmf(const QByteArray& bytes, int code);
+    // An enhanced metafile, by the signature in its header.
+    static bool isEmf(const QByteArray& bytes);
 
     static Result<QSize> ping(const QByteArray& bytes, const QString& nameForErrors);
     static Result<QImage> decode(const QByteArray& bytes, const QString& nameForErrors);
